@@ -1,0 +1,31 @@
+# The two commands a developer needs: `make run` and `make test`. Everything else is set up by them.
+BUILD_DIR ?= build
+CMAKE_FLAGS ?=
+
+.PHONY: all deps configure build run test clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+$(BUILD_DIR)/build.ninja: CMakeLists.txt | deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS)
+
+configure: deps $(BUILD_DIR)/build.ninja
+
+build: configure
+	cmake --build $(BUILD_DIR)
+
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ] && [ -z "$$QT_QPA_PLATFORM" ]; then \
+		echo "No display to show Pillowrock on. To run it headless: xvfb-run $(BUILD_DIR)/pillowrock"; \
+		exit 1; \
+	fi
+	$(BUILD_DIR)/pillowrock
+
+test: build
+	ctest --test-dir $(BUILD_DIR) --output-on-failure
+
+clean:
+	rm -rf $(BUILD_DIR)

@@ -1,0 +1,152 @@
+#include "Preferences.h"
+
+#include "PrintLine.h"
+
+#include <QMetaType>
+#include <QSettings>
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct PreferenceKey
+{
+    QLatin1StringView key;
+    QMetaType::Type type;
+    QVariant defaultValue;
+};
+
+const std::array<PreferenceKey, 2> &preferenceKeys()
+{
+    static const std::array<PreferenceKey, 2> keys{{
+        {Preferences::isAlwaysOnTopKey, QMetaType::Bool, QVariant(false)},
+        {Preferences::nameKey, QMetaType::QString, QVariant(QString())},
+    }};
+    return keys;
+}
+
+const PreferenceKey *findKey(QLatin1StringView key)
+{
+    const auto &keys = preferenceKeys();
+    const auto found = std::find_if(keys.begin(), keys.end(),
+                                    [key](const PreferenceKey &entry) { return entry.key == key; });
+    return found == keys.end() ? nullptr : &*found;
+}
+
+// A stored value counts only when it is of the key's type. Text stores (INI) give back every
+// scalar as a string, so a boolean is accepted there only as the exact words QSettings writes:
+// "7" or "banana" must never read as true.
+std::optional<QVariant> accepted(const PreferenceKey &entry, const QVariant &stored)
+{
+    if (!stored.isValid())
+        return std::nullopt;
+    const int type = stored.typeId();
+    if (entry.type == QMetaType::Bool) {
+        if (type == QMetaType::Bool)
+            return stored;
+        if (type == QMetaType::QString) {
+            const QString text = stored.toString();
+            if (text == "true"_L1)
+                return QVariant(true);
+            if (text == "false"_L1)
+                return QVariant(false);
+        }
+        return std::nullopt;
+    }
+    if (entry.type == QMetaType::QString && type == QMetaType::QString)
+        return stored;
+    return std::nullopt;
+}
+
+} // namespace
+
+Preferences::Preferences(QObject *parent)
+    : Preferences(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                              u"Vestrandi"_s, u"Pillowrock"_s),
+                  parent)
+{
+}
+
+Preferences::Preferences(const QString &iniFile, QObject *parent)
+    : Preferences(std::make_unique<QSettings>(iniFile, QSettings::IniFormat), parent)
+{
+}
+
+Preferences::Preferences(std::unique_ptr<QSettings> settings, QObject *parent)
+    : QObject(parent)
+    , m_settings(std::move(settings))
+{
+    m_settings->setFallbacksEnabled(false);
+}
+
+Preferences::~Preferences() = default;
+
+bool Preferences::isAlwaysOnTop() const
+{
+    return value(isAlwaysOnTopKey).toBool();
+}
+
+void Preferences::setAlwaysOnTop(bool on)
+{
+    setValue(isAlwaysOnTopKey, on);
+}
+
+QString Preferences::name() const
+{
+    return value(nameKey).toString();
+}
+
+void Preferences::setName(const QString &name)
+{
+    setValue(nameKey, name);
+}
+
+QVariant Preferences::value(QLatin1StringView key) const
+{
+    const PreferenceKey *entry = findKey(key);
+    if (!entry)
+        return {};
+    if (const auto unsaved = m_unsaved.constFind(key); unsaved != m_unsaved.cend())
+        return *unsaved;
+    return accepted(*entry, m_settings->value(key)).value_or(entry->defaultValue);
+}
+
+bool Preferences::setValue(QLatin1StringView key, const QVariant &newValue)
+{
+    const PreferenceKey *entry = findKey(key);
+    if (!entry || newValue.typeId() != entry->type)
+        return false;
+
+    const QVariant previous = value(key);
+    m_settings->setValue(key, newValue);
+    // Stored at once, so the choice survives the process being killed right after it.
+    m_settings->sync();
+    if (m_settings->status() == QSettings::NoError) {
+        m_unsaved.remove(key);
+    } else {
+        m_unsaved.insert(key, newValue);
+        reportUnsavedOnce();
+    }
+
+    if (previous != newValue)
+        emit changed(key);
+    return true;
+}
+
+QString Preferences::fileName() const
+{
+    return m_settings->fileName();
+}
+
+void Preferences::reportUnsavedOnce()
+{
+    if (m_reportedUnsaved)
+        return;
+    m_reportedUnsaved = true;
+    printErrorLine(u"Pillowrock: settings cannot be saved to "_s % m_settings->fileName()
+                   % u"; changes are kept until the application quits."_s);
+}

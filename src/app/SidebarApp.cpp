@@ -1,0 +1,30 @@
+#include "SidebarApp.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Runs before any member that needs the application's identity.
+int &configured(int &argc)
+{
+    QCoreApplication::setOrganizationName(u"Vestrandi"_s);
+    QCoreApplication::setApplicationName(u"Pillowrock"_s);
+    QCoreApplication::setApplicationVersion(QStringLiteral(PILLOWROCK_VERSION));
+    QGuiApplication::setApplicationDisplayName(u"Pillowrock"_s);
+    QGuiApplication::setDesktopFileName(u"pillowrock"_s);
+    return argc;
+}
+
+} // namespace
+
+SidebarApp::SidebarApp(int &argc, char **argv)
+    : m_application(configured(argc), argv)
+    , m_scene(m_preferences)
+{
+}
+
+int SidebarApp::exec()
+{
+    m_scene.openMainWindow();
+    return QApplication::exec();
+}

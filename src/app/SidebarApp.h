@@ -1,0 +1,27 @@
+#pragma once
+
+#include "AppDelegate.h"
+#include "MainScene.h"
+#include "Preferences.h"
+
+#include <QApplication>
+
+// The application: it configures Qt (names, icon, translations), owns the one delegate, the
+// preferences and the main scene, and runs the event loop.
+class SidebarApp final
+{
+public:
+    SidebarApp(int &argc, char **argv);
+
+    int exec();
+
+    Preferences &preferences() { return m_preferences; }
+    AppDelegate &delegate() { return m_delegate; }
+    MainScene &scene() { return m_scene; }
+
+private:
+    QApplication m_application;
+    Preferences m_preferences;
+    AppDelegate m_delegate;
+    MainScene m_scene;
+};
