@@ -13,8 +13,7 @@ using namespace Qt::StringLiterals;
 MainScene::MainScene(Preferences &preferences, QObject *parent)
     : QObject(parent)
     , m_preferences(preferences)
-{
-}
+{}
 
 QMainWindow *MainScene::openMainWindow()
 {

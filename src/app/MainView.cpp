@@ -2,26 +2,37 @@
 
 #include "navigation/EmptyPane.h"
 
+#include "SymbolIcon.h"
+
+#include <QAction>
 #include <QHBoxLayout>
 #include <QSplitter>
 
 MainView::MainView(Preferences &preferences, QWidget *parent)
     : QWidget(parent)
     , m_splitter(new QSplitter(Qt::Horizontal, this))
+    , m_toggleSidebar(
+          new QAction(symbolIcon(QStringLiteral("sidebar.left")), tr("Toggle Sidebar"), this))
 {
     Q_UNUSED(preferences);
     setObjectName(QStringLiteral("mainView"));
     setMinimumSize(minimumContentSize);
 
-    auto *sidebarColumn = new QWidget;
-    sidebarColumn->setObjectName(QStringLiteral("sidebarColumn"));
-    sidebarColumn->setMinimumWidth(180);
-    sidebarColumn->setMaximumWidth(300);
-    m_splitter->addWidget(sidebarColumn);
+    auto *column = new QWidget;
+    column->setObjectName(QStringLiteral("sidebarColumn"));
+    column->setMinimumWidth(180);
+    column->setMaximumWidth(300);
+    m_splitter->addWidget(column);
     m_splitter->setCollapsible(0, false);
     m_splitter->setStretchFactor(0, 0);
 
     showDetail(new EmptyPane);
+
+    m_toggleSidebar->setObjectName(QStringLiteral("toggleSidebarAction"));
+    connect(m_toggleSidebar, &QAction::triggered, this, [this] {
+        QWidget *sidebar = sidebarColumn();
+        sidebar->setVisible(!sidebar->isVisible());
+    });
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

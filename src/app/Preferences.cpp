@@ -68,13 +68,11 @@ Preferences::Preferences(QObject *parent)
     : Preferences(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                               u"Vestrandi"_s, u"Pillowrock"_s),
                   parent)
-{
-}
+{}
 
 Preferences::Preferences(const QString &iniFile, QObject *parent)
     : Preferences(std::make_unique<QSettings>(iniFile, QSettings::IniFormat), parent)
-{
-}
+{}
 
 Preferences::Preferences(std::unique_ptr<QSettings> settings, QObject *parent)
     : QObject(parent)
@@ -147,6 +145,6 @@ void Preferences::reportUnsavedOnce()
     if (m_reportedUnsaved)
         return;
     m_reportedUnsaved = true;
-    printErrorLine(u"Pillowrock: settings cannot be saved to "_s % m_settings->fileName()
-                   % u"; changes are kept until the application quits."_s);
+    printErrorLine(u"Pillowrock: settings cannot be saved to "_s % m_settings->fileName() %
+                   u"; changes are kept until the application quits."_s);
 }

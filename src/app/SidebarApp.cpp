@@ -20,8 +20,7 @@ int &configured(int &argc)
 SidebarApp::SidebarApp(int &argc, char **argv)
     : m_application(configured(argc), argv)
     , m_scene(m_preferences)
-{
-}
+{}
 
 int SidebarApp::exec()
 {

@@ -55,8 +55,9 @@ private slots:
         QCOMPARE(preferences.value(QLatin1StringView(key.toLatin1())), expected);
 
         // Reading leaves a bad value where it is; writing another key keeps it too.
-        const QString otherKey = key == Preferences::nameKey ? QString(Preferences::isAlwaysOnTopKey)
-                                                             : QString(Preferences::nameKey);
+        const QString otherKey = key == Preferences::nameKey
+                                     ? QString(Preferences::isAlwaysOnTopKey)
+                                     : QString(Preferences::nameKey);
         if (otherKey == Preferences::nameKey)
             preferences.setName(u"x"_s);
         else
