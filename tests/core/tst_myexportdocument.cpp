@@ -57,15 +57,6 @@ private slots:
         QCOMPARE(MyExportDocument(entries).serialize(), expected);
     }
 
-    void sampleIs79BytesInFiveLines()
-    {
-        const QByteArray bytes = MyExportDocument(sampleEntries()).serialize();
-        QCOMPARE(bytes.size(), 79);
-        QCOMPARE(bytes.count('\n'), 5);
-        QVERIFY(!bytes.contains('\r'));
-        QCOMPARE(&sampleEntries(), &sampleEntries());
-    }
-
     void readingAnyFileGivesAnEmptyTable_data()
     {
         QTest::addColumn<QByteArray>("contents");
@@ -82,14 +73,6 @@ private slots:
         const MyExportDocument document = MyExportDocument::read(&file);
         QVERIFY(document.entries().isEmpty());
         QCOMPARE(document.serialize(), "Name\tNumber\n"_ba);
-    }
-
-    void tabSeparatedTextOnly()
-    {
-        QCOMPARE(MyExportDocument::readableContentTypes(),
-                 QStringList{u"text/tab-separated-values"_s});
-        QCOMPARE(MyExportDocument::writableContentTypes(),
-                 MyExportDocument::readableContentTypes());
     }
 };
 

@@ -121,21 +121,6 @@ private slots:
         QCOMPARE(firstHidden.count(), 0);
     }
 
-    void nothingHappensWithoutAWindow()
-    {
-        auto *detached = new QWidget;
-        auto *alwaysOnTop = new AlwaysOnTop(*m_preferences, detached);
-        QMainWindow bystander;
-        bystander.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&bystander));
-        QTest::qWait(10);
-        QVERIFY(!alwaysOnTop->window());
-        m_preferences->setAlwaysOnTop(true);
-        QVERIFY(!isOnTop(&bystander));
-        QVERIFY(!detached->windowHandle());
-        delete detached;
-    }
-
     void menuItemAndPreferenceInStep()
     {
         QWidget owner;
