@@ -40,7 +40,7 @@ QMainWindow *MainScene::openMainWindow()
 void MainScene::installCommands(QMainWindow *window)
 {
     QMenuBar *menuBar = window->menuBar();
-    auto *view = static_cast<MainView *>(window->centralWidget());
+    auto *view = window->findChild<MainView *>();
 
     QMenu *fileMenu = menuBar->addMenu(tr("&File"));
     fileMenu->setObjectName(u"fileMenu"_s);
