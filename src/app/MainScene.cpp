@@ -2,11 +2,17 @@
 
 #include "MainView.h"
 
+#include "commands/ExportCommands.h"
+#include "commands/MyCommands.h"
+#include "window/AlwaysOnTop.h"
+#include "window/AlwaysOnTopCommand.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QWindow>
 
 using namespace Qt::StringLiterals;
 
@@ -22,16 +28,32 @@ QMainWindow *MainScene::openMainWindow()
     window->setObjectName(u"mainWindow"_s);
     window->setWindowTitle(QGuiApplication::applicationDisplayName());
     window->setCentralWidget(new MainView(m_preferences));
+    new AlwaysOnTop(m_preferences, window);
     installCommands(window);
     window->resize(760, 480);
     window->show();
     return window;
 }
 
+// File, View, Window, Commands, Help. There is deliberately no "New" item: the menus never open a
+// second main window.
 void MainScene::installCommands(QMainWindow *window)
 {
-    QMenu *fileMenu = window->menuBar()->addMenu(tr("&File"));
+    QMenuBar *menuBar = window->menuBar();
+    auto *view = window->findChild<MainView *>();
+
+    QMenu *fileMenu = menuBar->addMenu(tr("&File"));
     fileMenu->setObjectName(u"fileMenu"_s);
+    fileMenu->addAction((new ExportCommands(window))->exportAction());
+    fileMenu->addSeparator();
+
+    auto *settings = new QAction(tr("Settings…"), window);
+    settings->setObjectName(u"settingsAction"_s);
+    settings->setShortcut(QKeySequence::Preferences);
+    settings->setMenuRole(QAction::PreferencesRole);
+    connect(settings, &QAction::triggered, this, &MainScene::settingsRequested);
+    fileMenu->addAction(settings);
+    fileMenu->addSeparator();
 
     auto *quit = new QAction(tr("&Quit"), window);
     quit->setObjectName(u"quitAction"_s);
@@ -39,4 +61,41 @@ void MainScene::installCommands(QMainWindow *window)
     quit->setMenuRole(QAction::QuitRole);
     connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit);
     fileMenu->addAction(quit);
+
+    QMenu *viewMenu = menuBar->addMenu(tr("&View"));
+    viewMenu->setObjectName(u"viewMenu"_s);
+    viewMenu->addAction(view->toggleSidebarAction());
+
+    QMenu *windowMenu = menuBar->addMenu(tr("&Window"));
+    windowMenu->setObjectName(u"windowMenu"_s);
+    auto *minimize = new QAction(tr("Minimize"), window);
+    minimize->setObjectName(u"minimizeAction"_s);
+    minimize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    connect(minimize, &QAction::triggered, window, &QWidget::showMinimized);
+    windowMenu->addAction(minimize);
+    auto *zoom = new QAction(tr("Zoom"), window);
+    zoom->setObjectName(u"zoomAction"_s);
+    connect(zoom, &QAction::triggered, window, [window] {
+        if (window->isMaximized())
+            window->showNormal();
+        else
+            window->showMaximized();
+    });
+    windowMenu->addAction(zoom);
+    windowMenu->addSeparator();
+    windowMenu->addAction(new AlwaysOnTopCommand(m_preferences, window));
+
+    (new MyCommands(window))->addMenuTo(menuBar);
+
+    QMenu *helpMenu = menuBar->addMenu(tr("&Help"));
+    helpMenu->setObjectName(u"helpMenu"_s);
+    auto *about =
+        new QAction(tr("About %1").arg(QGuiApplication::applicationDisplayName()), window);
+    about->setObjectName(u"aboutAction"_s);
+    about->setMenuRole(QAction::AboutRole);
+    connect(about, &QAction::triggered, this, &MainScene::aboutRequested);
+    helpMenu->addAction(about);
+
+    for (QMenu *menu : menuBar->findChildren<QMenu *>(Qt::FindDirectChildrenOnly))
+        menu->setAccessibleName(menu->title().remove(u'&'));
 }
