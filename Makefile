@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test bench clean
 
 all: build
 
@@ -27,5 +27,11 @@ run: build
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure
 
+# Optimised build of its own; prints one table of app / bare-window ratios. Not part of `make test`.
+bench: deps
+	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DPILLOWROCK_BENCHMARKS=ON -DBUILD_TESTING=OFF
+	cmake --build build-bench
+	python3 bench/run.py --build build-bench
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) build-bench
