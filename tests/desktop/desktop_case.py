@@ -1,0 +1,61 @@
+"""The base of every desktop scenario: one desktop per test class, a fresh settings folder and a
+fresh app per test, and the screenshot plus the app's output kept when a test fails."""
+
+import os
+import sys
+import tempfile
+import unittest
+from pathlib import Path
+
+from harness import App, Desktop, DesktopUnavailable
+
+BINARY = Path(os.environ.get("PILLOWROCK_BINARY", Path(__file__).resolve().parents[2] / "build" / "pillowrock"))
+ARTIFACTS = Path(os.environ.get("PILLOWROCK_ARTIFACTS", BINARY.parent))
+
+
+class DesktopCase(unittest.TestCase):
+    desktop = None
+
+    @classmethod
+    def setUpClass(cls):
+        try:
+            cls.desktop = Desktop().start()
+        except DesktopUnavailable as reason:
+            print(f"\n*** DESKTOP TESTS SKIPPED: no X server could be started here ({reason}) ***\n",
+                  file=sys.stderr, flush=True)
+            raise unittest.SkipTest(str(reason))
+
+    @classmethod
+    def tearDownClass(cls):
+        if cls.desktop:
+            cls.desktop.stop()
+
+    def setUp(self):
+        self._config = tempfile.TemporaryDirectory(prefix="pillowrock-config-")
+        self.config_home = Path(self._config.name)
+        self._apps = []
+
+    def launch(self, **extra_env):
+        app = App(self.desktop, BINARY, self.config_home, extra_env)
+        self._apps.append(app)
+        return app
+
+    def tearDown(self):
+        if self._failed():
+            folder = ARTIFACTS / "desktop-failures" / self.id().rsplit(".", 1)[-1]
+            folder.mkdir(parents=True, exist_ok=True)
+            self.desktop.screenshot(folder / "screen.png")
+            for index, app in enumerate(self._apps):
+                (folder / f"app{index}.stdout").write_text(app.output() + "\n")
+                (folder / f"app{index}.stderr").write_text("\n".join(app.stderr_lines) + "\n")
+            print(f"\nkept the screen and the app's output in {folder}", file=sys.stderr)
+        for app in self._apps:
+            app.kill()
+        self._config.cleanup()
+
+    def _failed(self):
+        result = self._outcome.result
+        return any(test is self for test, _ in result.errors + result.failures)
+
+    def main_window(self, app):
+        return app.wait_for_window("^(.* — )?Pillowrock$")[0]
