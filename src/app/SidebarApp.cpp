@@ -11,7 +11,8 @@ int &configured(int &argc)
     QCoreApplication::setApplicationName(u"Pillowrock"_s);
     QCoreApplication::setApplicationVersion(QStringLiteral(PILLOWROCK_VERSION));
     QGuiApplication::setApplicationDisplayName(u"Pillowrock"_s);
-    QGuiApplication::setDesktopFileName(u"pillowrock"_s);
+    // Matches the desktop entry, so Wayland compositors find the window's icon and name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(PILLOWROCK_APP_ID));
     return argc;
 }
 

@@ -1,0 +1,19 @@
+# `cpack` in the build folder makes a .deb whose dependencies dpkg-shlibdeps reads off the binary;
+# the plugins Qt loads at run time are named by hand, since no linker records them.
+set(CPACK_PACKAGE_NAME "pillowrock")
+set(CPACK_PACKAGE_VENDOR "${PILLOWROCK_VENDOR}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_PACKAGE_CONTACT "Vestrandi's Inc. <support@vestrandi.example>")
+set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_GENERATOR "DEB")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_RELEASE "${PILLOWROCK_BUILD_NUMBER}")
+set(CPACK_DEBIAN_PACKAGE_SECTION "utils")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-gtk-platformtheme")
+
+include(CPack)
