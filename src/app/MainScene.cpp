@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QToolBar>
 
 using namespace Qt::StringLiterals;
 
@@ -21,7 +22,9 @@ QMainWindow *MainScene::openMainWindow()
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setObjectName(u"mainWindow"_s);
     window->setWindowTitle(QGuiApplication::applicationDisplayName());
-    window->setCentralWidget(new MainView(m_preferences));
+    auto *view = new MainView(m_preferences);
+    window->setCentralWidget(view);
+    window->addToolBar(view->toolBar());
     installCommands(window);
     window->resize(760, 480);
     window->show();
