@@ -26,7 +26,7 @@ SidebarFooter::SidebarFooter(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(u"sidebarFooter"_s);
-    setFixedHeight(height);
+    setFixedHeight(boxHeight);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 
     QFont titleFont = font();

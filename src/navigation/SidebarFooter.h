@@ -8,7 +8,7 @@ class SidebarFooter final : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr int height = 60;
+    static constexpr int boxHeight = 60;
     static constexpr qreal cornerRadius = 8;
     static constexpr int spacing = 6;
 

@@ -59,6 +59,7 @@ WhatsUpPane::WhatsUpPane(QWidget *parent)
     m_completer->setWidget(m_searchField);
     m_completer->popup()->setObjectName(u"greetingSuggestions"_s);
     m_completer->popup()->setAccessibleName(tr("Suggestions"));
+    m_suggestionModel->setStringList(m_names);
     connect(m_searchField, &QLineEdit::textEdited, this, &WhatsUpPane::offerSuggestions);
     connect(m_completer, qOverload<const QString &>(&QCompleter::activated), m_searchField,
             &QLineEdit::setText);
@@ -76,6 +77,7 @@ void WhatsUpPane::setSearchText(const QString &text)
     if (text == m_searchText)
         return;
     m_searchText = text;
+    m_suggestionModel->setStringList(filteredNames(m_names, m_searchText));
     showGreetings();
 }
 
@@ -92,12 +94,11 @@ void WhatsUpPane::showGreetings()
     }
 }
 
-void WhatsUpPane::offerSuggestions()
+void WhatsUpPane::offerSuggestions(const QString &text)
 {
-    const QString text = m_searchField->text();
-    const QStringList names = filteredNames(m_names, text);
-    m_suggestionModel->setStringList(names);
-    if (text.isEmpty() || names.isEmpty())
+    // The field may report the edit before the change, so take the text from the edit.
+    setSearchText(text);
+    if (m_searchText.isEmpty() || m_suggestionModel->rowCount() == 0)
         m_completer->popup()->hide();
     else
         m_completer->complete();

@@ -26,7 +26,7 @@ public:
 private:
     void setSearchText(const QString &text);
     void showGreetings();
-    void offerSuggestions();
+    void offerSuggestions(const QString &text);
 
     const QStringList m_names;
     QString m_searchText;
