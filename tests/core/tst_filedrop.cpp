@@ -83,24 +83,6 @@ private slots:
         QCOMPARE(drop.accepted, accepted);
         QCOMPARE(drop.line, line);
     }
-
-    void onlyFileUrlsOpenTheArea_data()
-    {
-        QTest::addColumn<QList<QUrl>>("urls");
-        QTest::addColumn<bool>("carries");
-
-        QTest::newRow("no URL") << QList<QUrl>{} << false;
-        QTest::newRow("web link") << QList{encoded("http://example.org/")} << false;
-        QTest::newRow("two files") << fileUrls(2) << true;
-        QTest::newRow("unusable file URL") << QList{encoded("file:///tmp/%FF")} << true;
-    }
-
-    void onlyFileUrlsOpenTheArea()
-    {
-        QFETCH(QList<QUrl>, urls);
-        QFETCH(bool, carries);
-        QCOMPARE(carriesFileUrl(urls), carries);
-    }
 };
 
 QTEST_GUILESS_MAIN(FileDropTest)

@@ -23,16 +23,13 @@ private slots:
         QTest::newRow("lower-case h") << greeted << u"h"_s << QStringList{u"Josh"_s, u"Rhonda"_s};
         QTest::newRow("capital H") << greeted << u"H"_s << QStringList{u"Holly"_s};
         QTest::newRow("case differs") << greeted << u"holly"_s << QStringList{};
-        QTest::newRow("whole name") << greeted << u"Ted"_s << QStringList{u"Ted"_s};
         QTest::newRow("only in the greeting") << greeted << u"What"_s << QStringList{};
         QTest::newRow("single blank is not trimmed") << greeted << u" "_s << QStringList{};
         QTest::newRow("trailing blank is not trimmed") << greeted << u"Ted "_s << QStringList{};
-        QTest::newRow("longer than any name") << greeted << u"Hollyhock"_s << QStringList{};
         QTest::newRow("duplicates and order kept") << QStringList{u"Zed"_s, u"Ann"_s, u"Zed"_s}
                                                    << u"Z"_s << QStringList{u"Zed"_s, u"Zed"_s};
         QTest::newRow("no diacritic folding")
             << QStringList{u"Zoë"_s, u"Zoe"_s} << u"oe"_s << QStringList{u"Zoe"_s};
-        QTest::newRow("no names") << QStringList{} << u"a"_s << QStringList{};
     }
 
     void keepsNamesContainingTheText()

@@ -58,6 +58,9 @@ private slots:
 
     void listsTwoSectionsWithOnlyEntriesSelectable()
     {
+        // The sidebar's search text is kept but filters nothing.
+        QTest::keyClicks(sidebar()->findChild<QLineEdit *>(u"sidebarSearchField"_s), u"zzz"_s);
+        QCOMPARE(sidebar()->searchText(), u"zzz"_s);
         const QStringList rows{u"General"_s, u"Hello, World!"_s, u"What's Up?"_s, u"More"_s,
                                u"More Stuff"_s};
         const QList<bool> selectable{false, true, true, false, true};
@@ -65,6 +68,7 @@ private slots:
         for (int row = 0; row < rows.size(); ++row) {
             QListWidgetItem *item = list()->item(row);
             QCOMPARE(item->text(), rows[row]);
+            QVERIFY(!item->isHidden());
             QCOMPARE(bool(item->flags() & Qt::ItemIsSelectable), selectable[row]);
             QCOMPARE(!item->icon().isNull(), selectable[row]);
         }
@@ -103,19 +107,6 @@ private slots:
         QCOMPARE(paneToolbarItems(), toolbarItems);
     }
 
-    void toolbarItemsAndSubtitleLeaveWithTheirPane()
-    {
-        clickEntry(SidebarPane::whatsUp);
-        QVERIFY(m_window->findChild<QLineEdit *>(u"greetingSearchField"_s));
-        clickEntry(SidebarPane::moreStuff);
-        QVERIFY(!m_window->findChild<QLineEdit *>(u"greetingSearchField"_s));
-        QVERIFY(!m_window->findChild<QAbstractButton *>(u"hammerButton"_s));
-        QCOMPARE(paneToolbarItems(), QStringList{});
-        QCOMPARE(m_window->windowTitle(), u"Pillowrock"_s);
-        // Still the one shared toggle at the start of the toolbar.
-        QCOMPARE(toolBar()->actions().constFirst(), m_view->toggleSidebarAction());
-    }
-
     void reactivatingTheShownEntryKeepsThePane()
     {
         clickEntry(SidebarPane::whatsUp);
@@ -127,8 +118,12 @@ private slots:
         QCOMPARE(m_view->detail(), shown);
         QCOMPARE(shown->searchText(), u"o"_s);
 
-        // Coming back from another pane builds it anew.
-        clickEntry(SidebarPane::helloWorld);
+        // Another pane takes the toolbar items and the subtitle with the old one; coming back
+        // builds it anew.
+        clickEntry(SidebarPane::moreStuff);
+        QCOMPARE(paneToolbarItems(), QStringList{});
+        QVERIFY(!m_window->findChild<QLineEdit *>(u"greetingSearchField"_s));
+        QCOMPARE(m_window->windowTitle(), u"Pillowrock"_s);
         clickEntry(SidebarPane::whatsUp);
         auto *rebuilt = qobject_cast<WhatsUpPane *>(m_view->detail());
         QVERIFY(rebuilt);
@@ -162,21 +157,6 @@ private slots:
         QTest::keyClick(list(), Qt::Key_Up);
         QCOMPARE(sidebar()->selection(), SidebarPane::helloWorld);
         QVERIFY(qobject_cast<HelloWorldPane *>(m_view->detail()));
-    }
-
-    void sidebarSearchStoresTextAndFiltersNothing()
-    {
-        auto *field = sidebar()->findChild<QLineEdit *>(u"sidebarSearchField"_s);
-        QVERIFY(field);
-        QVERIFY(field->isClearButtonEnabled());
-        QVERIFY(!field->placeholderText().isEmpty());
-        QTest::keyClicks(field, u"zzz"_s);
-        QCOMPARE(sidebar()->searchText(), u"zzz"_s);
-        for (int row = 0; row < list()->count(); ++row)
-            QVERIFY(!list()->item(row)->isHidden());
-        QCOMPARE(list()->count(), 5);
-        field->clear();
-        QCOMPARE(sidebar()->searchText(), QString());
     }
 
     void sidebarWidthStaysWithinLimits_data()
@@ -226,7 +206,6 @@ private slots:
         QTest::addColumn<int>("drag");
         QTest::addColumn<QSize>("windowSize");
 
-        QTest::newRow("narrow column") << 0 << QSize(900, 600);
         QTest::newRow("widest column") << 200 << QSize(900, 600);
         QTest::newRow("tall window") << 50 << QSize(700, 1000);
     }

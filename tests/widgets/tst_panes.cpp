@@ -80,12 +80,8 @@ private slots:
             << QString()
             << QStringList{u"What's up, Holly?"_s, u"What's up, Josh?"_s, u"What's up, Rhonda?"_s,
                            u"What's up, Ted?"_s};
-        QTest::newRow("o") << u"o"_s
-                           << QStringList{u"What's up, Holly?"_s, u"What's up, Josh?"_s,
-                                          u"What's up, Rhonda?"_s};
         QTest::newRow("capital H") << u"H"_s << QStringList{u"What's up, Holly?"_s};
         QTest::newRow("case differs") << u"holly"_s << QStringList{};
-        QTest::newRow("a blank") << u" "_s << QStringList{};
     }
 
     void greetingsFollowTheSearchText()
@@ -164,27 +160,6 @@ private slots:
         QCOMPARE(printed, "Action!\n"_ba);
     }
 
-    void dropAreaKeepsItsSize_data()
-    {
-        QTest::addColumn<QSize>("paneSize");
-        QTest::newRow("small") << QSize(240, 160);
-        QTest::newRow("large") << QSize(1200, 900);
-    }
-
-    void dropAreaKeepsItsSize()
-    {
-        QFETCH(QSize, paneSize);
-        MoreStuffPane pane;
-        pane.resize(paneSize);
-        pane.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&pane));
-        auto *area = pane.findChild<DropTarget *>();
-        QCOMPARE(area->size(), QSize(220, 140));
-        QCOMPARE(area->findChild<QLabel *>()->text(), u"Drop files here"_s);
-        QVERIFY(qAbs(area->geometry().center().x() - pane.rect().center().x()) <= 1);
-        QCOMPARE(pane.subtitle(), QString());
-    }
-
     void borderIsDashedEightOnFourOff()
     {
         DropTarget area;
@@ -212,85 +187,68 @@ private slots:
         QCOMPARE(image.pixelColor(0, 0), area.palette().color(QPalette::Window));
     }
 
-    void enteringAndLeavingPrintsBothLines()
-    {
-        MoreStuffPane pane;
-        QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(u"/tmp/a.txt"_s)});
-        const QByteArray printed = capturedOutput([&] {
-            enter(pane, data);
-            QDragLeaveEvent leave;
-            QApplication::sendEvent(area(pane), &leave);
-        });
-        QCOMPARE(printed, printedLines({u"Drop entered!"_s, u"Drop exited!"_s}));
-    }
-
-    void dragsWithoutAFileAreNotTaken_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QList<QUrl>>("urls");
-        QTest::newRow("plain text") << u"hello"_s << QList<QUrl>{};
-        QTest::newRow("web link") << QString() << QList{QUrl(u"https://example.org/"_s)};
-    }
-
-    void dragsWithoutAFileAreNotTaken()
-    {
-        QFETCH(QString, text);
-        QFETCH(QList<QUrl>, urls);
-        MoreStuffPane pane;
-        QMimeData data;
-        if (!text.isEmpty())
-            data.setText(text);
-        if (!urls.isEmpty())
-            data.setUrls(urls);
-        bool accepted = true;
-        const QByteArray printed = capturedOutput([&] { accepted = enter(pane, data); });
-        QVERIFY(!accepted);
-        QCOMPARE(printed, QByteArray());
-    }
-
-    void dropPrintsTheRightLine_data()
+    void dragPrintsTheRightLines_data()
     {
         QTest::addColumn<QList<QUrl>>("urls");
-        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<bool>("release");
         QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<bool>("accepted");
 
         const QUrl file = QUrl::fromLocalFile(u"/tmp/Zoë and Ünï.txt"_s);
-        QTest::newRow("one file") << QList{file} << true
-                                  << QStringList{u"File was dropped: /tmp/Zoë and Ünï.txt"_s};
-        QTest::newRow("two files")
-            << QList{file, QUrl::fromLocalFile(u"/tmp/b"_s)} << false << QStringList{};
+        const QUrl web(u"https://example.org/"_s);
+        const QString entered = u"Drop entered!"_s;
+        const QString dropped = u"File was dropped: /tmp/Zoë and Ünï.txt"_s;
+        QTest::newRow("one file") << QList{file} << true << QStringList{entered, dropped} << true;
+        QTest::newRow("in and out")
+            << QList{file} << false << QStringList{entered, u"Drop exited!"_s} << false;
+        QTest::newRow("two files") << QList{file, QUrl::fromLocalFile(u"/tmp/b"_s)} << true
+                                   << QStringList{entered} << false;
         QTest::newRow("web link beside a file")
-            << QList{QUrl(u"https://example.org/"_s), file} << true
-            << QStringList{u"File was dropped: /tmp/Zoë and Ünï.txt"_s};
-        QTest::newRow("unusable file URL") << QList{QUrl::fromEncoded("file:///tmp/%FF")} << false
-                                           << QStringList{u"Error: Not a valid URL."_s};
+            << QList{web, file} << true << QStringList{entered, dropped} << true;
+        QTest::newRow("unusable file URL")
+            << QList{QUrl::fromEncoded("file:///tmp/%FF")} << true
+            << QStringList{entered, u"Error: Not a valid URL."_s} << false;
+        // Not for this area at all: the drag is not taken in, so nothing is said.
+        QTest::newRow("web link alone") << QList{web} << true << QStringList{} << false;
+        QTest::newRow("no URL") << QList<QUrl>{} << true << QStringList{} << false;
     }
 
-    void dropPrintsTheRightLine()
+    void dragPrintsTheRightLines()
     {
         QFETCH(QList<QUrl>, urls);
-        QFETCH(bool, accepted);
+        QFETCH(bool, release);
         QFETCH(QStringList, lines);
+        QFETCH(bool, accepted);
 
         MoreStuffPane pane;
+        auto *area = pane.findChild<DropTarget *>();
         QMimeData data;
+        data.setText(u"some text"_s);
         data.setUrls(urls);
-        bool dropAccepted = false;
+        bool taken = false;
         Qt::DropAction action = Qt::IgnoreAction;
         const QByteArray printed = capturedOutput([&] {
-            enter(pane, data);
             // A file manager proposes a move; the area only reads the path, so it must copy.
-            QDropEvent drop(QPointF(10, 10), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
-                            Qt::NoModifier);
-            drop.setDropAction(Qt::MoveAction);
-            QApplication::sendEvent(area(pane), &drop);
-            dropAccepted = drop.isAccepted();
-            action = drop.dropAction();
+            QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction | Qt::MoveAction, &data,
+                                  Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(area, &enter);
+            if (!enter.isAccepted())
+                return;
+            if (release) {
+                QDropEvent drop(QPointF(10, 10), Qt::CopyAction | Qt::MoveAction, &data,
+                                Qt::LeftButton, Qt::NoModifier);
+                drop.setDropAction(Qt::MoveAction);
+                QApplication::sendEvent(area, &drop);
+                taken = drop.isAccepted();
+                action = drop.dropAction();
+            } else {
+                QDragLeaveEvent leave;
+                QApplication::sendEvent(area, &leave);
+            }
         });
-        QCOMPARE(printed, printedLines(QStringList{u"Drop entered!"_s} + lines));
-        QCOMPARE(dropAccepted, accepted);
-        if (accepted)
+        QCOMPARE(printed, printedLines(lines));
+        QCOMPARE(taken, accepted);
+        if (taken)
             QCOMPARE(action, Qt::CopyAction);
     }
 
@@ -301,16 +259,6 @@ private:
         for (QString line : greetingLines)
             names.append(line.remove(u"What's up, "_s).chopped(1));
         return names;
-    }
-
-    static DropTarget *area(MoreStuffPane &pane) { return pane.findChild<DropTarget *>(); }
-
-    static bool enter(MoreStuffPane &pane, QMimeData &data)
-    {
-        QDragEnterEvent event(QPoint(10, 10), Qt::CopyAction | Qt::MoveAction, &data,
-                              Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(area(pane), &event);
-        return event.isAccepted();
     }
 
     QTemporaryDir m_dir;
