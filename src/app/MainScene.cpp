@@ -12,6 +12,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QToolBar>
 #include <QWindow>
 
 using namespace Qt::StringLiterals;
@@ -27,7 +28,9 @@ QMainWindow *MainScene::openMainWindow()
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setObjectName(u"mainWindow"_s);
     window->setWindowTitle(QGuiApplication::applicationDisplayName());
-    window->setCentralWidget(new MainView(m_preferences));
+    auto *view = new MainView(m_preferences);
+    window->setCentralWidget(view);
+    window->addToolBar(view->toolBar());
     new AlwaysOnTop(m_preferences, window);
     installCommands(window);
     window->resize(760, 480);

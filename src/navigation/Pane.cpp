@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWidgetAction>
 
 Pane::Pane(QWidget *content, QWidget *parent)
     : QWidget(parent)
@@ -37,4 +38,12 @@ void Pane::changeEvent(QEvent *event)
         break;
     }
     QWidget::changeEvent(event);
+}
+
+QAction *Pane::addToolbarItem(QWidget *item)
+{
+    auto *action = new QWidgetAction(this);
+    action->setDefaultWidget(item);
+    m_toolbarActions.append(action);
+    return action;
 }

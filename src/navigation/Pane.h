@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QWidget>
+
+class QAction;
 
 // The container of every view in the detail column: it takes all the room it is given, keeps its
 // content centred at the content's own size, and lays the pane background behind it.
@@ -14,10 +17,21 @@ public:
 
     QWidget *content() const { return m_content; }
 
+    // What the pane adds to the window while it is shown: a subtitle next to the window's title,
+    // and toolbar items. The items are owned by the pane, so they leave the toolbar with it.
+    QString subtitle() const { return m_subtitle; }
+    QList<QAction *> toolbarActions() const { return m_toolbarActions; }
+
 protected:
+    void setSubtitle(const QString &subtitle) { m_subtitle = subtitle; }
+    // Takes ownership of item, which the toolbar shows as it is.
+    QAction *addToolbarItem(QWidget *item);
+
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
     QWidget *m_content;
+    QString m_subtitle;
+    QList<QAction *> m_toolbarActions;
 };

@@ -1,0 +1,117 @@
+#include "Sidebar.h"
+
+#include "SidebarFooter.h"
+#include "app/SymbolIcon.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QStyle>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int paneRole = Qt::UserRole;
+constexpr int rowHeight = 28;
+
+} // namespace
+
+Sidebar::Sidebar(QWidget *parent)
+    : QWidget(parent)
+    , m_searchField(new QLineEdit(this))
+    , m_list(new QListWidget(this))
+    , m_footer(new SidebarFooter(this))
+{
+    setObjectName(u"sidebar"_s);
+    setMinimumWidth(minimumWidth);
+    setMaximumWidth(maximumWidth);
+
+    m_searchField->setObjectName(u"sidebarSearchField"_s);
+    m_searchField->setAccessibleName(tr("Search"));
+    m_searchField->setPlaceholderText(tr("Search"));
+    m_searchField->setClearButtonEnabled(true);
+    connect(m_searchField, &QLineEdit::textChanged, this,
+            [this](const QString &text) { m_searchText = text; });
+
+    m_list->setObjectName(u"sidebarList"_s);
+    m_list->setAccessibleName(tr("Sidebar"));
+    m_list->setFrameShape(QFrame::NoFrame);
+    m_list->setIconSize(QSize(16, 16));
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->setTextElideMode(Qt::ElideRight);
+    // The column's own colour, so the list reads as a sidebar beside the white detail column.
+    m_list->viewport()->setBackgroundRole(QPalette::Window);
+
+    addSection(tr("General"));
+    addEntry(tr("Hello, World!"), u"text.bubble"_s, SidebarPane::helloWorld);
+    addEntry(tr("What's Up?"), u"questionmark.app.dashed"_s, SidebarPane::whatsUp);
+    addSection(tr("More"));
+    addEntry(tr("More Stuff"), u"ellipsis.circle"_s, SidebarPane::moreStuff);
+
+    connect(m_list, &QListWidget::itemSelectionChanged, this, &Sidebar::followListSelection);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto *searchRow = new QVBoxLayout;
+    const int margin = style()->pixelMetric(QStyle::PM_LayoutLeftMargin);
+    searchRow->setContentsMargins(margin, margin, margin, margin / 2);
+    searchRow->addWidget(m_searchField);
+    layout->addLayout(searchRow);
+    layout->addWidget(m_list, 1);
+    // Below the list, so the list scrolls in the room above it and the footer never moves.
+    auto *footerRow = new QVBoxLayout;
+    footerRow->setContentsMargins(margin, margin, margin, margin);
+    footerRow->addWidget(m_footer);
+    layout->addLayout(footerRow);
+}
+
+QListWidgetItem *Sidebar::itemFor(SidebarPane pane) const
+{
+    for (int row = 0; row < m_list->count(); ++row) {
+        QListWidgetItem *item = m_list->item(row);
+        const QVariant tag = item->data(paneRole);
+        if (tag.isValid() && tag.value<SidebarPane>() == pane)
+            return item;
+    }
+    return nullptr;
+}
+
+void Sidebar::addSection(const QString &header)
+{
+    auto *item = new QListWidgetItem(header, m_list);
+    // Headers name a group; they are neither selectable nor reached by the arrow keys.
+    item->setFlags(Qt::NoItemFlags);
+    QFont font = m_list->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 0.85);
+    item->setFont(font);
+    item->setSizeHint(QSize(0, rowHeight));
+    item->setTextAlignment(Qt::AlignLeft | Qt::AlignBottom);
+}
+
+void Sidebar::addEntry(const QString &title, const QString &symbol, SidebarPane pane)
+{
+    auto *item = new QListWidgetItem(symbolIcon(symbol), title, m_list);
+    item->setData(paneRole, QVariant::fromValue(pane));
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    item->setSizeHint(QSize(0, rowHeight));
+}
+
+void Sidebar::followListSelection()
+{
+    const QList<QListWidgetItem *> selected = m_list->selectedItems();
+    if (selected.isEmpty()) {
+        // Only entries change the selection; show the selected one again if something cleared it.
+        if (m_selection)
+            itemFor(*m_selection)->setSelected(true);
+        return;
+    }
+    const auto pane = selected.constFirst()->data(paneRole).value<SidebarPane>();
+    if (m_selection == pane)
+        return;
+    m_selection = pane;
+    emit selectionChanged(pane);
+}

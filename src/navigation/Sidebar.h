@@ -1,0 +1,47 @@
+#pragma once
+
+#include "SidebarPane.h"
+
+#include <QWidget>
+
+#include <optional>
+
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class SidebarFooter;
+
+// The main window's left column: a search field, the list of panes in two sections and the
+// footer pinned below the list. It owns which pane is selected; nothing is selected at first.
+class Sidebar final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int minimumWidth = 180;
+    static constexpr int maximumWidth = 300;
+
+    explicit Sidebar(QWidget *parent = nullptr);
+
+    std::optional<SidebarPane> selection() const { return m_selection; }
+    // Kept for the user's sake only: typing does not filter the list.
+    QString searchText() const { return m_searchText; }
+
+    QListWidget *list() const { return m_list; }
+    QListWidgetItem *itemFor(SidebarPane pane) const;
+
+signals:
+    // The user activated the entry of another pane than the one selected.
+    void selectionChanged(SidebarPane pane);
+
+private:
+    void addSection(const QString &header);
+    void addEntry(const QString &title, const QString &symbol, SidebarPane pane);
+    void followListSelection();
+
+    QLineEdit *m_searchField;
+    QListWidget *m_list;
+    SidebarFooter *m_footer;
+    std::optional<SidebarPane> m_selection;
+    QString m_searchText;
+};

@@ -1,0 +1,105 @@
+#include "WhatsUpPane.h"
+
+#include "GreetingFilter.h"
+#include "app/PrintLine.h"
+#include "app/SymbolIcon.h"
+
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStringListModel>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QToolButton *actionButton(const QString &objectName, const QString &symbol,
+                          const QString &accessibleName)
+{
+    auto *button = new QToolButton;
+    button->setObjectName(objectName);
+    button->setAccessibleName(accessibleName);
+    button->setIcon(symbolIcon(symbol));
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::TabFocus);
+    QObject::connect(button, &QToolButton::clicked, button, [] { printLine(u"Action!"_s); });
+    return button;
+}
+
+} // namespace
+
+WhatsUpPane::WhatsUpPane(QWidget *parent)
+    : Pane(new QWidget, parent)
+    , m_names(greetingNames())
+    , m_greetings(new QVBoxLayout(content()))
+    , m_searchField(new QLineEdit)
+    , m_suggestionModel(new QStringListModel(this))
+    , m_completer(new QCompleter(m_suggestionModel, this))
+{
+    setObjectName(u"whatsUpPane"_s);
+    setSubtitle(tr("What's Up?"));
+    content()->setObjectName(u"greetingList"_s);
+    m_greetings->setContentsMargins(0, 0, 0, 0);
+    m_greetings->setSpacing(10);
+
+    m_searchField->setObjectName(u"greetingSearchField"_s);
+    m_searchField->setAccessibleName(tr("Search"));
+    m_searchField->setPlaceholderText(tr("Search"));
+    m_searchField->setClearButtonEnabled(true);
+    m_searchField->setFixedWidth(200);
+    connect(m_searchField, &QLineEdit::textChanged, this, &WhatsUpPane::setSearchText);
+
+    // The model holds exactly the filtered names, so the popup shows it as it is. The field is
+    // only the completer's widget, not its owner: highlighting a suggestion must not rewrite the
+    // search text under the popup, only choosing one does.
+    m_completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    m_completer->setWidget(m_searchField);
+    m_completer->popup()->setObjectName(u"greetingSuggestions"_s);
+    m_completer->popup()->setAccessibleName(tr("Suggestions"));
+    m_suggestionModel->setStringList(m_names);
+    connect(m_searchField, &QLineEdit::textEdited, this, &WhatsUpPane::offerSuggestions);
+    connect(m_completer, qOverload<const QString &>(&QCompleter::activated), m_searchField,
+            &QLineEdit::setText);
+
+    addToolbarItem(m_searchField);
+    addToolbarItem(actionButton(u"shareButton"_s, u"square.and.arrow.up"_s, tr("Share")));
+    addToolbarItem(actionButton(u"trashButton"_s, u"trash"_s, tr("Delete")));
+    addToolbarItem(actionButton(u"hammerButton"_s, u"hammer"_s, tr("Build")));
+
+    showGreetings();
+}
+
+void WhatsUpPane::setSearchText(const QString &text)
+{
+    if (text == m_searchText)
+        return;
+    m_searchText = text;
+    m_suggestionModel->setStringList(filteredNames(m_names, m_searchText));
+    showGreetings();
+}
+
+void WhatsUpPane::showGreetings()
+{
+    while (QLayoutItem *item = m_greetings->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    for (const QString &name : filteredNames(m_names, m_searchText)) {
+        auto *greeting = new QLabel(tr("What's up, %1?").arg(name), content());
+        greeting->setObjectName(u"greeting"_s);
+        m_greetings->addWidget(greeting, 0, Qt::AlignHCenter);
+    }
+}
+
+void WhatsUpPane::offerSuggestions(const QString &text)
+{
+    // The field may report the edit before the change, so take the text from the edit.
+    setSearchText(text);
+    if (m_searchText.isEmpty() || m_suggestionModel->rowCount() == 0)
+        m_completer->popup()->hide();
+    else
+        m_completer->complete();
+}
