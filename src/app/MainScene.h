@@ -17,6 +17,11 @@ public:
     // A new main window, shown and deleted when closed.
     QMainWindow *openMainWindow();
 
+signals:
+    // Emitted by the About and Settings menu items; the application opens those windows.
+    void aboutRequested();
+    void settingsRequested();
+
 private:
     void installCommands(QMainWindow *window);
 
