@@ -27,8 +27,8 @@ void centre(QWidget *window)
 
 void present(QWidget *window)
 {
+    // A window shown for the first time opens in front; it only needs the keyboard.
     window->show();
-    window->raise();
     window->activateWindow();
 }
 

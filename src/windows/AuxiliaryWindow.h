@@ -9,7 +9,7 @@ namespace AuxiliaryWindow {
 void useControlBackground(QWidget *window);
 // Moves the window to the middle of the screen the user works on: the one under the pointer.
 void centre(QWidget *window);
-// Shows the window in front and gives it the keyboard.
+// Shows a new window and gives it the keyboard.
 void present(QWidget *window);
 
 } // namespace AuxiliaryWindow
