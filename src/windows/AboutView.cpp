@@ -103,7 +103,7 @@ AboutView::AboutView(const Content &content, QWidget *parent)
     column->setSpacing(0);
     column->addLayout(nameRow);
     column->addWidget(divider);
-    column->addSpacing(padding / 2);
+    column->addSpacing(8);
     column->addWidget(developedBy);
     column->addSpacing(2);
     column->addWidget(developer);

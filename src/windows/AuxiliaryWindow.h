@@ -2,7 +2,7 @@
 
 class QWidget;
 
-// What the About and Attributions windows share in how they are shown.
+// What the auxiliary windows (About, Attributions, Settings) share in how they are shown.
 namespace AuxiliaryWindow {
 
 // Paints the window in the colour of a control's background (white in a light appearance).

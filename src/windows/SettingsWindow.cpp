@@ -1,5 +1,6 @@
 #include "SettingsWindow.h"
 
+#include "AuxiliaryWindow.h"
 #include "GeneralSettingsTab.h"
 #include "app/SymbolIcon.h"
 
@@ -9,7 +10,8 @@
 using namespace Qt::StringLiterals;
 
 SettingsWindow::SettingsWindow(Preferences &preferences, QWidget *parent)
-    : QWidget(parent, Qt::Window)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , m_tabs(new QTabWidget)
     , m_general(new GeneralSettingsTab(preferences))
 {
@@ -28,4 +30,6 @@ SettingsWindow::SettingsWindow(Preferences &preferences, QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_tabs);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    AuxiliaryWindow::centre(this);
 }
