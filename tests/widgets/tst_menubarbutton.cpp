@@ -6,7 +6,6 @@
 #include "commands/MenuBarPopup.h"
 #include "windows/AboutWindow.h"
 
-#include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 #include <QPointer>
@@ -19,7 +18,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 template<typename Window>
-QList<Window *> visibleWindows()
+QList<Window *> openWindows()
 {
     QList<Window *> windows;
     for (QWidget *widget : QApplication::topLevelWidgets()) {
@@ -30,11 +29,13 @@ QList<Window *> visibleWindows()
 }
 
 template<typename Window>
-void closeAll()
+qsizetype closeAll()
 {
-    for (Window *window : visibleWindows<Window>())
+    const QList<Window *> windows = openWindows<Window>();
+    for (Window *window : windows)
         window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return windows.size();
 }
 
 } // namespace
@@ -55,17 +56,10 @@ private slots:
     void createdOnceWhenLaunchingHasFinished()
     {
         QCOMPARE(m_app->delegate().menuBarButton(), nullptr);
-        QTRY_VERIFY(m_app->delegate().hasFinishedLaunching());
-        MenuBarButton *button = m_app->delegate().menuBarButton();
-        QVERIFY(button);
+        QTRY_VERIFY(m_app->delegate().menuBarButton());
         QCOMPARE(m_app->delegate().findChildren<MenuBarButton *>().size(), 1);
-        // Offscreen there is no tray: no icon, and no complaint about it.
-        QCOMPARE(button->statusItem(), nullptr);
-    }
-
-    void withoutATrayNothingIsPrinted()
-    {
-        QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable());
+        // Offscreen there is no tray: no icon, and not a word about it.
+        QCOMPARE(m_app->delegate().menuBarButton()->statusItem(), nullptr);
         QCOMPARE(capturedStdout([] { MenuBarButton button; }), QByteArray());
     }
 
@@ -78,7 +72,6 @@ private slots:
         QTest::newRow("right click: menu") << QSystemTrayIcon::Context << 0 << 1;
         QTest::newRow("double click: nothing") << QSystemTrayIcon::DoubleClick << 0 << 0;
         QTest::newRow("middle click: nothing") << QSystemTrayIcon::MiddleClick << 0 << 0;
-        QTest::newRow("unknown: nothing") << QSystemTrayIcon::Unknown << 0 << 0;
     }
 
     void clickRouting()
@@ -86,67 +79,39 @@ private slots:
         QFETCH(QSystemTrayIcon::ActivationReason, reason);
         MenuBarButton button;
         button.showMenu(reason);
-        QTEST(int(visibleWindows<MenuBarPopup>().size()), "popups");
-        QTEST(int(visibleWindows<QMenu>().size()), "menus");
-        closeAll<MenuBarPopup>();
-        closeAll<QMenu>();
+        QTEST(int(closeAll<MenuBarPopup>()), "popups");
+        QTEST(int(closeAll<QMenu>()), "menus");
     }
 
-    void popupOffersAbout()
+    void popupAboutOpensAboutAndClosesThePopup()
     {
         MenuBarButton button;
         QPointer<MenuBarPopup> popup = button.showPopup();
-        QVERIFY(QTest::qWaitForWindowExposed(popup));
         QCOMPARE(popup->size(), QSize(200, 200));
-        QCOMPARE(popup->findChild<QLabel *>(u"popupText"_s)->text(),
-                 u"Vestrandi's Apps for users with Mac & Windows and also Linux!"_s);
-
         QTest::mouseClick(popup->findChild<QPushButton *>(u"popupAboutButton"_s), Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!popup);
-        QCOMPARE(visibleWindows<AboutWindow>().size(), 1);
-        closeAll<AboutWindow>();
+        QCOMPARE(closeAll<AboutWindow>(), 1);
     }
 
-    void eachPopupIsNewAndFreedWhenClosed()
-    {
-        MenuBarButton button;
-        QPointer<MenuBarPopup> first = button.showPopup();
-        first->close();
-        QPointer<MenuBarPopup> second = button.showPopup();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!first);
-        QVERIFY(second);
-        second->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!second);
-    }
-
-    void menuItems()
+    void menuItemsExistOnlyWhileOpen()
     {
         MenuBarButton button;
         QPointer<QMenu> menu = button.showStatusMenu();
-        const QList<QAction *> actions = menu->actions();
-        QCOMPARE(actions.size(), 4);
-        QCOMPARE(actions[0]->text(), u"About..."_s);
-        QCOMPARE(actions[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
-        QCOMPARE(actions[1]->text(), u"Do Stuff"_s);
-        QCOMPARE(actions[1]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_D));
-        QVERIFY(actions[2]->isSeparator());
-        QCOMPARE(actions[3]->text(), u"Quit"_s);
-        QCOMPARE(actions[3]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
-        for (QAction *action : actions) {
-            if (!action->isSeparator())
-                QVERIFY(action->isShortcutVisibleInContextMenu());
+        QStringList items;
+        for (const QAction *action : menu->actions()) {
+            items.append(action->isSeparator()
+                             ? u"-"_s
+                             : action->text() + u' ' + action->shortcut().toString());
         }
-
-        // The menu exists only while it is open.
+        QCOMPARE(items, (QStringList{u"About... Ctrl+C"_s, u"Do Stuff Ctrl+D"_s, u"-"_s,
+                                     u"Quit Ctrl+Q"_s}));
         menu->hide();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!menu);
     }
 
-    void aboutTwiceOpensTwoWindows()
+    void aboutFromEveryPlaceOpensANewWindow()
     {
         MenuBarButton button;
         for (int i = 0; i < 2; ++i) {
@@ -154,8 +119,8 @@ private slots:
             menu->findChild<QAction *>(u"statusAboutAction"_s)->trigger();
             menu->hide();
         }
-        QCOMPARE(visibleWindows<AboutWindow>().size(), 2);
-        closeAll<AboutWindow>();
+        emit m_app->scene().aboutRequested();
+        QCOMPARE(closeAll<AboutWindow>(), 3);
     }
 
     void doStuffPrintsOneLineAndNothingElse()
@@ -171,22 +136,13 @@ private slots:
 
     void quitEndsTheApplicationWithTheMainWindowOpen()
     {
-        QMainWindow *window = m_app->scene().openMainWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(QTest::qWaitForWindowExposed(m_app->scene().openMainWindow()));
         MenuBarButton *button = m_app->delegate().menuBarButton();
         QTimer::singleShot(0, button, [button] {
-            QMenu *menu = button->showStatusMenu();
-            menu->findChild<QAction *>(u"statusQuitAction"_s)->trigger();
+            button->showStatusMenu()->findChild<QAction *>(u"statusQuitAction"_s)->trigger();
         });
-        QTimer watchdog;
-        bool timedOut = false;
-        connect(&watchdog, &QTimer::timeout, qApp, [&] {
-            timedOut = true;
-            QCoreApplication::exit(2);
-        });
-        watchdog.start(10000);
+        QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(2); });
         QCOMPARE(QApplication::exec(), 0);
-        QVERIFY(!timedOut);
     }
 
     void cleanupTestCase() { m_app.reset(); }
