@@ -35,4 +35,6 @@ MenuBarPopup::MenuBarPopup(QWidget *parent)
     layout->addWidget(about, 0, Qt::AlignHCenter);
     layout->addStretch();
     setFixedSize(contentSize);
+    // The keyboard reaches the one thing to do here at once.
+    about->setFocus(Qt::PopupFocusReason);
 }
