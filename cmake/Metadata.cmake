@@ -2,6 +2,7 @@
 # the AppStream metadata, the macOS Info.plist and the Windows version resource are all made from it.
 set(PILLOWROCK_APP_ID "com.vestrandi.Pillowrock")
 set(PILLOWROCK_DISPLAY_NAME "Pillowrock")
+set(PILLOWROCK_BUNDLE_NAME "Pillowrock")
 set(PILLOWROCK_VENDOR "Vestrandi's Inc.")
 set(PILLOWROCK_BUILD_NUMBER "1" CACHE STRING "Build number shown beside the version")
 set(PILLOWROCK_COPYRIGHT "Copyright © 2026 Vestrandi's Inc. All rights reserved.")

@@ -1,5 +1,7 @@
 #include "AppDelegate.h"
 
+#include "commands/MenuBarButton.h"
+
 #include <QGuiApplication>
 
 AppDelegate::AppDelegate(QObject *parent)
@@ -16,5 +18,6 @@ void AppDelegate::applicationDidFinishLaunching()
     if (m_finishedLaunching)
         return;
     m_finishedLaunching = true;
+    m_menuBarButton = new MenuBarButton(this);
     emit didFinishLaunching();
 }

@@ -1,5 +1,9 @@
 #include "SidebarApp.h"
 
+#include "windows/AboutWindow.h"
+#include "windows/BundleInfo.h"
+#include "windows/SettingsWindow.h"
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -10,7 +14,7 @@ int &configured(int &argc)
     QCoreApplication::setOrganizationName(u"Vestrandi"_s);
     QCoreApplication::setApplicationName(u"Pillowrock"_s);
     QCoreApplication::setApplicationVersion(QStringLiteral(PILLOWROCK_VERSION));
-    QGuiApplication::setApplicationDisplayName(u"Pillowrock"_s);
+    QGuiApplication::setApplicationDisplayName(appName());
     // Matches the desktop entry, so Wayland compositors find the window's icon and name.
     QGuiApplication::setDesktopFileName(QStringLiteral(PILLOWROCK_APP_ID));
     return argc;
@@ -21,10 +25,33 @@ int &configured(int &argc)
 SidebarApp::SidebarApp(int &argc, char **argv)
     : m_application(configured(argc), argv)
     , m_scene(m_preferences)
-{}
+{
+    QApplication::setWindowIcon(
+        QIcon(u":/appicon/"_s + QStringLiteral(PILLOWROCK_APP_ID) + u".svg"_s));
+    QObject::connect(&m_scene, &MainScene::aboutRequested, &m_scene, [] { openAboutWindow(); });
+    QObject::connect(&m_scene, &MainScene::settingsRequested, &m_scene,
+                     [this] { openSettingsWindow(); });
+}
+
+SidebarApp::~SidebarApp()
+{
+    delete m_settingsWindow;
+}
 
 int SidebarApp::exec()
 {
     m_scene.openMainWindow();
     return QApplication::exec();
+}
+
+SettingsWindow *SidebarApp::openSettingsWindow()
+{
+    if (!m_settingsWindow)
+        m_settingsWindow = new SettingsWindow(m_preferences);
+    if (m_settingsWindow->isMinimized())
+        m_settingsWindow->showNormal();
+    m_settingsWindow->show();
+    m_settingsWindow->raise();
+    m_settingsWindow->activateWindow();
+    return m_settingsWindow;
 }

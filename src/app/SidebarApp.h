@@ -5,6 +5,9 @@
 #include "Preferences.h"
 
 #include <QApplication>
+#include <QPointer>
+
+class SettingsWindow;
 
 // The application: it configures Qt (names, icon, translations), owns the one delegate, the
 // preferences and the main scene, and runs the event loop.
@@ -12,6 +15,7 @@ class SidebarApp final
 {
 public:
     SidebarApp(int &argc, char **argv);
+    ~SidebarApp();
 
     int exec();
 
@@ -19,9 +23,13 @@ public:
     AppDelegate &delegate() { return m_delegate; }
     MainScene &scene() { return m_scene; }
 
+    // The one Settings window: created on first use, brought to the front when asked again.
+    SettingsWindow *openSettingsWindow();
+
 private:
     QApplication m_application;
     Preferences m_preferences;
     AppDelegate m_delegate;
     MainScene m_scene;
+    QPointer<SettingsWindow> m_settingsWindow;
 };

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+#include <QWidget>
+
+class BundleInfo;
+
+// The content of an About window: the application's icon, name, version and build, who made it
+// and its copyright, over a bar with the Attributions button. Its values are set once.
+class AboutView final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr QSize contentSize{500, 260};
+    static constexpr QLatin1StringView developerName{"Vestrandi's Inc."};
+
+    struct Content
+    {
+        QIcon icon;
+        QString name;
+        QString version;
+        QString build;
+        QString copyright;
+
+        // The application's icon and the bundle's values, each "N/A" when missing.
+        static Content fromBundle(const BundleInfo &bundle);
+    };
+
+    explicit AboutView(const Content &content, QWidget *parent = nullptr);
+
+    // "Version 1.2 (7)", with each part translatable on its own.
+    static QString versionLine(const QString &version, const QString &build);
+    // The large bold face of a window's headline, derived from the given body font.
+    static QFont titleFont(const QFont &body);
+};

@@ -1,0 +1,48 @@
+#include "AttributionsView.h"
+
+#include "AboutView.h"
+
+#include <QLabel>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+AttributionsView::AttributionsView(QWidget *parent)
+    : QWidget(parent)
+    , m_scrollArea(new QScrollArea)
+{
+    auto *title = new QLabel(tr("Attributions"));
+    title->setObjectName(u"attributionsTitle"_s);
+    title->setFont(AboutView::titleFont(font()));
+
+    auto *text =
+        new QLabel(tr("Attributions of Vestrandi's Inc. Created to innovate, Created to life!"));
+    text->setObjectName(u"attributionsText"_s);
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignLeading | Qt::AlignTop);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto *content = new QWidget;
+    content->setObjectName(u"attributionsContent"_s);
+    auto *column = new QVBoxLayout(content);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(20);
+    column->addWidget(title);
+    column->addWidget(text);
+    column->addStretch();
+
+    // The content follows the width of the view, so it can only ever grow downwards.
+    m_scrollArea->setObjectName(u"attributionsScrollArea"_s);
+    m_scrollArea->setAccessibleName(tr("Attributions"));
+    m_scrollArea->setFrameShape(QFrame::NoFrame);
+    m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_scrollArea->setWidgetResizable(true);
+    m_scrollArea->setWidget(content);
+    m_scrollArea->viewport()->setAutoFillBackground(false);
+    content->setAutoFillBackground(false);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_scrollArea);
+}
