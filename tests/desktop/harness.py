@@ -143,11 +143,25 @@ class App:
 
     # Windows -----------------------------------------------------------------------------
 
-    def windows(self, name_pattern):
-        """Visible top-level windows of this process whose title matches the pattern."""
+    def _visible_windows(self, name_pattern):
         found = self.desktop.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.process.pid),
                                   "--name", name_pattern]).stdout.split()
         return [int(window) for window in found]
+
+    def _window_types(self, window):
+        return self.desktop.run(["xprop", "-id", str(window), "_NET_WM_WINDOW_TYPE"]).stdout
+
+    def windows(self, name_pattern):
+        """Visible top-level windows of this process whose title matches the pattern; the tray
+        icon, which is embedded in the panel, is not one of them."""
+        return [window for window in self._visible_windows(name_pattern)
+                if "_KDE_NET_WM_WINDOW_TYPE_OVERRIDE" not in self._window_types(window)]
+
+    def tray_icon(self, timeout=DEFAULT_TIMEOUT):
+        """The window of the app's icon in the panel's tray."""
+        return wait_until(lambda: next((window for window in self._visible_windows(".*")
+                                        if "_KDE_NET_WM_WINDOW_TYPE_OVERRIDE" in self._window_types(window)), None),
+                          timeout=timeout, what="the tray icon")
 
     def wait_for_window(self, name_pattern, timeout=DEFAULT_TIMEOUT, count=1):
         return wait_until(lambda: (lambda ws: ws if len(ws) >= count else None)(self.windows(name_pattern)),
