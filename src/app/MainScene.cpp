@@ -4,6 +4,7 @@
 
 #include "commands/ExportCommands.h"
 #include "commands/MyCommands.h"
+#include "navigation/Sidebar.h"
 #include "window/AlwaysOnTop.h"
 #include "window/AlwaysOnTopCommand.h"
 
@@ -35,6 +36,9 @@ QMainWindow *MainScene::openMainWindow()
     installCommands(window);
     window->resize(760, 480);
     window->show();
+    // The keyboard starts on the sidebar's entries: a focused search field would take typing by
+    // surprise, and its blinking cursor would keep an idle window waking up.
+    view->sidebar()->setFocus();
     return window;
 }
 

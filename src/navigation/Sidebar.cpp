@@ -66,6 +66,9 @@ Sidebar::Sidebar(QWidget *parent)
     footerRow->setContentsMargins(margin, margin, margin, margin);
     footerRow->addWidget(m_footer);
     layout->addLayout(footerRow);
+
+    // Focusing the sidebar puts the keyboard on its entries, not in the search field.
+    setFocusProxy(m_list);
 }
 
 QListWidgetItem *Sidebar::itemFor(SidebarPane pane) const

@@ -54,6 +54,8 @@ private slots:
         QVERIFY(list()->selectedItems().isEmpty());
         QVERIFY(qobject_cast<EmptyPane *>(m_view->detail()));
         QCOMPARE(m_window->windowTitle(), u"Pillowrock"_s);
+        // No text field holds the keyboard at start.
+        QTRY_COMPARE(QApplication::focusWidget(), list());
     }
 
     void listsTwoSectionsWithOnlyEntriesSelectable()
