@@ -130,18 +130,18 @@ def summary(values):
     return median, min(values), max(values)
 
 
-def ratio(app, bare):
+def ratio_of(app, bare):
     if bare:
         return f"{app / bare:.2f}"
     return "both 0" if not app else "inf"
 
 
 def google_benchmark(binary):
+    """The benchmark's own table (and the ratios it prints), without the machine preamble."""
     if not binary.exists():
-        return None
-    result = subprocess.run([str(binary), "--benchmark_format=json", "--benchmark_min_time=0.2"],
-                            capture_output=True, text=True, check=True)
-    return json.loads(result.stdout)["benchmarks"]
+        return []
+    result = subprocess.run([str(binary), "--benchmark_min_time=0.2"], capture_output=True, text=True, check=True)
+    return [line for line in result.stdout.splitlines() if line.strip() and not line.startswith("---")]
 
 
 def main():
@@ -171,7 +171,7 @@ def main():
                                          ("private_kb", "private pages, clean + dirty", "MB", 1 / 1024)):
             app = summary([run[key] * scale for run in runs["app"]])
             bare = summary([run[key] * scale for run in runs["bare"]])
-            rows.append((label, unit, app, bare, ratio(app[0], bare[0])))
+            rows.append((label, unit, app, bare, ratio_of(app[0], bare[0])))
 
         idle = {"app": [], "bare": []}
         for pair in range(args.idle_pairs):
@@ -181,13 +181,9 @@ def main():
                            ("idle_wakeups", f"idle wakeups / {args.idle_seconds:g} s")):
             app = summary([run[key] for run in idle["app"]])
             bare = summary([run[key] for run in idle["bare"]])
-            rows.append((label, "", app, bare, ratio(app[0], bare[0])))
+            rows.append((label, "", app, bare, ratio_of(app[0], bare[0])))
 
-    micro = []
-    for name in ("bench_filter", "bench_export"):
-        results = google_benchmark(bench / name)
-        if results:
-            micro.extend(results)
+    micro = {name: google_benchmark(bench / name) for name in ("bench_filter", "bench_export")}
 
     print(f"Pillowrock benchmarks, {time.strftime('%Y-%m-%d')}, {os.cpu_count()} cores; "
           f"{args.pairs} paired launches, {args.idle_pairs} idle pairs")
@@ -198,19 +194,12 @@ def main():
         def cell(values):
             return f"{values[0]:.1f} ({values[1]:.1f}–{values[2]:.1f}) {unit}".strip()
         print(f"| {label:<34} | {cell(app):<26} | {cell(bare):<26} | {ratio:>10} |")
-    if micro:
-        print()
-        print(f"| {'micro-benchmark':<44} | {'time per iteration':>18} | {'counters':<40} |")
-        print(f"|{'-' * 46}|{'-' * 20}|{'-' * 42}|")
-        for result in micro:
-            if result.get("run_type") == "aggregate":
-                continue
-            counters = ", ".join(f"{key}={value:.3g}" for key, value in result.items()
-                                 if key not in {"name", "family_index", "per_family_instance_index", "run_name",
-                                                "run_type", "repetitions", "repetition_index", "threads",
-                                                "iterations", "real_time", "cpu_time", "time_unit"}
-                                 and isinstance(value, (int, float)))
-            print(f"| {result['name']:<44} | {result['real_time']:>12.3f} {result['time_unit']:<5} | {counters:<40} |")
+    for name, lines in micro.items():
+        if lines:
+            print()
+            print(f"{name}:")
+            for line in lines:
+                print(f"    {line}")
 
 
 if __name__ == "__main__":

@@ -8,6 +8,9 @@
 #include <QPixmap>
 #include <QSvgRenderer>
 
+#include <memory>
+#include <unordered_map>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -22,9 +25,7 @@ public:
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State) override
     {
-        QSvgRenderer renderer(tinted(mode));
-        renderer.setAspectRatioMode(Qt::KeepAspectRatio);
-        renderer.render(painter, rect);
+        rendererFor(tint(mode)).render(painter, rect);
     }
 
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
@@ -48,19 +49,32 @@ public:
     QString iconName() override { return m_name; }
 
 private:
-    QByteArray tinted(QIcon::Mode mode) const
+    static QColor tint(QIcon::Mode mode)
     {
         const QPalette palette = QGuiApplication::palette();
         const QPalette::ColorGroup group =
             mode == QIcon::Disabled ? QPalette::Disabled : QPalette::Active;
-        const QColor colour = palette.color(
-            group, mode == QIcon::Selected ? QPalette::HighlightedText : QPalette::WindowText);
-        QByteArray svg = m_svg;
-        return svg.replace("currentColor", colour.name(QColor::HexRgb).toLatin1());
+        return palette.color(group, mode == QIcon::Selected ? QPalette::HighlightedText
+                                                            : QPalette::WindowText);
+    }
+
+    // Parsing the SVG is the expensive part of drawing it; it is done again only when the tint
+    // changes (a new appearance, or another mode).
+    QSvgRenderer &rendererFor(const QColor &tint)
+    {
+        auto found = m_renderers.find(tint.rgba());
+        if (found == m_renderers.end()) {
+            QByteArray svg = m_svg;
+            svg.replace("currentColor", tint.name(QColor::HexRgb).toLatin1());
+            found = m_renderers.emplace(tint.rgba(), std::make_unique<QSvgRenderer>(svg)).first;
+            found->second->setAspectRatioMode(Qt::KeepAspectRatio);
+        }
+        return *found->second;
     }
 
     QString m_name;
     QByteArray m_svg;
+    std::unordered_map<QRgb, std::unique_ptr<QSvgRenderer>> m_renderers;
 };
 
 } // namespace
