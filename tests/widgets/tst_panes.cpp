@@ -66,7 +66,6 @@ private slots:
                                   << "Drop entered!\nFile was dropped: /tmp/Zoë.txt\n"_ba << true;
         QTest::newRow("in and out")
             << QList{file} << false << "Drop entered!\nDrop exited!\n"_ba << false;
-        QTest::newRow("two files") << QList{file, file} << true << "Drop entered!\n"_ba << false;
         QTest::newRow("unusable file URL")
             << QList{QUrl::fromEncoded("file:///tmp/%FF")} << true
             << "Drop entered!\nError: Not a valid URL.\n"_ba << false;
