@@ -66,6 +66,14 @@ public:
     {}
 
 private slots:
+    // A failed check leaves its windows open; later tests count on there being none.
+    void cleanup()
+    {
+        for (QWidget *window : QApplication::topLevelWidgets())
+            window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
     void everyRequestOpensANewWindowFreedOnClose_data()
     {
         QTest::addColumn<Opener>("open");
