@@ -67,12 +67,7 @@ public:
 
 private slots:
     // A failed check leaves its windows open; later tests count on there being none.
-    void cleanup()
-    {
-        for (QWidget *window : QApplication::topLevelWidgets())
-            window->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    void cleanup() { closeAll<QWidget>(); }
 
     void everyRequestOpensANewWindowFreedOnClose_data()
     {
