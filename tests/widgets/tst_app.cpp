@@ -1,9 +1,10 @@
-#include "AppTest.h"
 #include "CapturedStdout.h"
+#include "IsolatedSettings.h"
 
 #include "app/AppDelegate.h"
 #include "app/MainScene.h"
 #include "app/Preferences.h"
+#include "app/SidebarApp.h"
 #include "commands/MenuBarButton.h"
 #include "commands/MenuBarPopup.h"
 #include "windows/AboutCommand.h"
@@ -19,6 +20,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
@@ -219,5 +221,13 @@ private:
     SidebarApp &m_app;
 };
 
-PILLOWROCK_APP_TEST_MAIN(AppTest)
+int main(int argc, char *argv[])
+{
+    // SidebarApp owns the application object, so the test builds it itself, after the settings
+    // folder is redirected.
+    IsolatedSettings settings;
+    SidebarApp app(argc, argv);
+    AppTest test(app);
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_app.moc"
