@@ -4,12 +4,7 @@
 
 #include <cstdio>
 #include <functional>
-
-#ifdef _WIN32
-#include <io.h> // the POSIX names below exist there too
-#else
 #include <unistd.h>
-#endif
 
 // Everything the action writes to standard output, byte for byte. Keep checks outside the action:
 // a failure message written while capturing would end up in the capture.
@@ -17,7 +12,7 @@ inline QByteArray capturedStdout(const std::function<void()> &action)
 {
     std::FILE *capture = std::tmpfile();
     if (!capture)
-        return QByteArrayLiteral("<no temporary file to capture into>");
+        return "<no temporary file to capture into>";
     std::fflush(stdout);
     const int saved = dup(fileno(stdout));
     dup2(fileno(capture), fileno(stdout));
@@ -25,10 +20,9 @@ inline QByteArray capturedStdout(const std::function<void()> &action)
     std::fflush(stdout);
     dup2(saved, fileno(stdout));
     close(saved);
-
-    QByteArray text(static_cast<qsizetype>(std::ftell(capture)), '\0');
+    QByteArray text(std::ftell(capture), '\0');
     std::rewind(capture);
-    text.resize(static_cast<qsizetype>(std::fread(text.data(), 1, text.size(), capture)));
+    text.resize(qsizetype(std::fread(text.data(), 1, size_t(text.size()), capture)));
     std::fclose(capture);
     return text;
 }
