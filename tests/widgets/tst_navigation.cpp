@@ -48,6 +48,21 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), list());
     }
 
+    void contentNeverBelow400By300_data()
+    {
+        QTest::addColumn<QSize>("requested");
+        QTest::newRow("tiny") << QSize(50, 40);
+        QTest::newRow("too narrow") << QSize(200, 700);
+        QTest::newRow("too low") << QSize(900, 100);
+    }
+
+    void contentNeverBelow400By300()
+    {
+        QFETCH(QSize, requested);
+        m_window->resize(requested);
+        QVERIFY(m_view->width() >= 400 && m_view->height() >= 300);
+    }
+
     void activatingAnEntryShowsItsPane_data()
     {
         QTest::addColumn<SidebarPane>("pane");
