@@ -35,7 +35,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Wraps every text it is asked for in marks and remembers what was asked: a text shown without
-// the marks never went through tr().
+// the marks never went through tr(). Like every translator, it uninstalls itself when destroyed.
 class MarkingTranslator final : public QTranslator
 {
 public:
@@ -253,7 +253,6 @@ private slots:
         MarkingTranslator marking;
         QCoreApplication::installTranslator(&marking);
         const QStringList texts = textsOfEveryWindow(*m_app);
-        QCoreApplication::removeTranslator(&marking);
 
         const QStringList dataTexts{appName(), copyrightNotice(), AboutView::developerName};
         for (const QString &text : texts) {
@@ -306,7 +305,6 @@ private slots:
             else
                 qobject_cast<QAbstractButton *>(target)->click();
         });
-        QCoreApplication::removeTranslator(&marking);
         for (QWidget *open : windows)
             closeAndDelete(open);
         QTEST(printed, "line");
