@@ -81,6 +81,8 @@ private slots:
             << QStringList{u"de-CH"_s, u"en"_s} << json << u"Kissenfels"_s << u"2.0"_s;
         QTest::newRow("region overlay before the language's")
             << QStringList{u"de-AT"_s} << json << u"Polsterfels"_s << u"2.0"_s;
+        QTest::newRow("English first: the dictionary as it is")
+            << QStringList{u"en-US"_s, u"de-DE"_s} << json << u"Pillowrock"_s << u"2.0"_s;
         QTest::newRow("broken dictionary: no dictionary")
             << QStringList{u"de"_s} << "{CFBundleName"_ba << u"Kissenfels"_s << na;
     }
