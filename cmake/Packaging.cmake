@@ -14,6 +14,7 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE "${PILLOWROCK_BUILD_NUMBER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION "utils")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-gtk-platformtheme")
+# Qt's own catalogues, so the standard dialogs speak the language the app chose.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-gtk-platformtheme, qt6-translations-l10n")
 
 include(CPack)

@@ -7,6 +7,8 @@
 #include "navigation/Sidebar.h"
 #include "window/AlwaysOnTop.h"
 #include "window/AlwaysOnTopCommand.h"
+#include "windows/AboutCommand.h"
+#include "windows/BundleInfo.h"
 
 #include <QAction>
 #include <QApplication>
@@ -96,8 +98,8 @@ void MainScene::installCommands(QMainWindow *window)
 
     QMenu *helpMenu = menuBar->addMenu(tr("&Help"));
     helpMenu->setObjectName(u"helpMenu"_s);
-    auto *about =
-        new QAction(tr("About %1").arg(QGuiApplication::applicationDisplayName()), window);
+    // A name is data: an ampersand in it must not turn into a mnemonic.
+    auto *about = new QAction(AboutCommand::text(mainBundle()).replace(u'&', u"&&"_s), window);
     about->setObjectName(u"aboutAction"_s);
     about->setMenuRole(QAction::AboutRole);
     connect(about, &QAction::triggered, this, &MainScene::aboutRequested);

@@ -3,6 +3,7 @@
 #include "AppDelegate.h"
 #include "MainScene.h"
 #include "Preferences.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -28,6 +29,8 @@ public:
 
 private:
     QApplication m_application;
+    // Before anything that shows a text.
+    Translations m_translations;
     Preferences m_preferences;
     AppDelegate m_delegate;
     MainScene m_scene;

@@ -20,12 +20,15 @@ std::optional<QVariantMap> readDictionary(const QString &fileName)
     return document.object().toVariantMap();
 }
 
-// "de-AT" and "de_AT" both give "de_AT", then "de".
+// "de-AT" and "de_AT" both give "de_AT", then "de". The dictionary itself is English, like the
+// texts: a user who puts English first reads it as it is.
 QStringList overlayNames(const QStringList &uiLanguages)
 {
     QStringList names;
     for (QString name : uiLanguages) {
         name.replace(u'-', u'_');
+        if (QLocale(name).language() == QLocale::English)
+            break;
         while (!name.isEmpty()) {
             if (!names.contains(name))
                 names.append(name);

@@ -39,23 +39,27 @@ private slots:
 
     void load_data()
     {
-        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("languages");
         QTest::addColumn<QByteArray>("info");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("version");
         const QByteArray json =
             R"({"CFBundleName": "Pillowrock", "CFBundleShortVersionString": "2.0"})";
-        QTest::newRow("no overlay") << u"fr-FR"_s << json << u"Pillowrock"_s << u"2.0"_s;
-        QTest::newRow("region falls back to language")
-            << u"de-CH"_s << json << u"Kissenfels"_s << u"2.0"_s;
-        QTest::newRow("region overlay first") << u"de-AT"_s << json << u"Polsterfels"_s << u"2.0"_s;
-        QTest::newRow("broken dictionary")
-            << u"de"_s << "{CFBundleName"_ba << u"Kissenfels"_s << u"N/A"_s;
+        QTest::newRow("no overlay for the language")
+            << QStringList{u"fr-FR"_s} << json << u"Pillowrock"_s << u"2.0"_s;
+        QTest::newRow("region falls back to its language")
+            << QStringList{u"de-CH"_s, u"en"_s} << json << u"Kissenfels"_s << u"2.0"_s;
+        QTest::newRow("region overlay before the language's")
+            << QStringList{u"de-AT"_s} << json << u"Polsterfels"_s << u"2.0"_s;
+        QTest::newRow("English first: the dictionary as it is")
+            << QStringList{u"en-US"_s, u"de-DE"_s} << json << u"Pillowrock"_s << u"2.0"_s;
+        QTest::newRow("broken dictionary: no dictionary")
+            << QStringList{u"de"_s} << "{CFBundleName"_ba << u"Kissenfels"_s << u"N/A"_s;
     }
 
     void load()
     {
-        QFETCH(QString, language);
+        QFETCH(QStringList, languages);
         QFETCH(QByteArray, info);
         QTemporaryDir folder;
         for (const auto &[name, text] :
@@ -65,7 +69,7 @@ private slots:
             QFile file(folder.filePath(name));
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
         }
-        const BundleInfo bundle = BundleInfo::load(folder.path(), {language});
+        const BundleInfo bundle = BundleInfo::load(folder.path(), languages);
         QTEST(appName(bundle), "name");
         QTEST(appVersion(bundle), "version");
     }
