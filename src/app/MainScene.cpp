@@ -8,7 +8,6 @@
 #include "window/AlwaysOnTop.h"
 #include "window/AlwaysOnTopCommand.h"
 #include "windows/AboutCommand.h"
-#include "windows/BundleInfo.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,7 +15,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
-#include <QWindow>
 
 using namespace Qt::StringLiterals;
 
@@ -98,12 +96,7 @@ void MainScene::installCommands(QMainWindow *window)
 
     QMenu *helpMenu = menuBar->addMenu(tr("&Help"));
     helpMenu->setObjectName(u"helpMenu"_s);
-    // A name is data: an ampersand in it must not turn into a mnemonic.
-    auto *about = new QAction(AboutCommand::text(mainBundle()).replace(u'&', u"&&"_s), window);
-    about->setObjectName(u"aboutAction"_s);
-    about->setMenuRole(QAction::AboutRole);
-    connect(about, &QAction::triggered, this, &MainScene::aboutRequested);
-    helpMenu->addAction(about);
+    helpMenu->addAction(AboutCommand::createAction(window));
 
     for (QMenu *menu : menuBar->findChildren<QMenu *>(Qt::FindDirectChildrenOnly))
         menu->setAccessibleName(menu->title().remove(u'&'));

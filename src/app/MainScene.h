@@ -18,8 +18,7 @@ public:
     QMainWindow *openMainWindow();
 
 signals:
-    // Emitted by the About and Settings menu items; the application opens those windows.
-    void aboutRequested();
+    // Emitted by the Settings menu item; the application keeps the one Settings window.
     void settingsRequested();
 
 private:

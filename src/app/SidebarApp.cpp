@@ -1,6 +1,5 @@
 #include "SidebarApp.h"
 
-#include "windows/AboutWindow.h"
 #include "windows/BundleInfo.h"
 #include "windows/SettingsWindow.h"
 
@@ -28,7 +27,6 @@ SidebarApp::SidebarApp(int &argc, char **argv)
 {
     QApplication::setWindowIcon(
         QIcon(u":/appicon/"_s + QStringLiteral(PILLOWROCK_APP_ID) + u".svg"_s));
-    QObject::connect(&m_scene, &MainScene::aboutRequested, &m_scene, [] { openAboutWindow(); });
     QObject::connect(&m_scene, &MainScene::settingsRequested, &m_scene,
                      [this] { openSettingsWindow(); });
 }
