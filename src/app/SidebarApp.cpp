@@ -3,6 +3,8 @@
 #include "windows/BundleInfo.h"
 #include "windows/SettingsWindow.h"
 
+#include <QMainWindow>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -38,7 +40,7 @@ SidebarApp::~SidebarApp()
 
 int SidebarApp::exec()
 {
-    m_scene.openMainWindow();
+    m_delegate.finishLaunchingOnceShown(m_scene.openMainWindow());
     return QApplication::exec();
 }
 

@@ -207,8 +207,10 @@ private slots:
 
     void trayQuitEndsTheApplicationWithTheMainWindowOpen()
     {
-        QVERIFY(QTest::qWaitForWindowExposed(m_app.scene().openMainWindow()));
-        QTRY_VERIFY(m_app.delegate().menuBarButton()); // made once launching has finished
+        QMainWindow *window = m_app.scene().openMainWindow();
+        m_app.delegate().finishLaunchingOnceShown(window);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QTRY_VERIFY(m_app.delegate().menuBarButton()); // made once the window has been shown
         MenuBarButton *button = m_app.delegate().menuBarButton();
         QCOMPARE(
             execWith([button] {
