@@ -59,7 +59,6 @@ WhatsUpPane::WhatsUpPane(QWidget *parent)
     m_completer->setWidget(m_searchField);
     m_completer->popup()->setObjectName(u"greetingSuggestions"_s);
     m_completer->popup()->setAccessibleName(tr("Suggestions"));
-    m_suggestionModel->setStringList(m_names);
     connect(m_searchField, &QLineEdit::textEdited, this, &WhatsUpPane::offerSuggestions);
     connect(m_completer, qOverload<const QString &>(&QCompleter::activated), m_searchField,
             &QLineEdit::setText);
@@ -69,7 +68,7 @@ WhatsUpPane::WhatsUpPane(QWidget *parent)
     addToolbarItem(actionButton(u"trashButton"_s, u"trash"_s, tr("Delete")));
     addToolbarItem(actionButton(u"hammerButton"_s, u"hammer"_s, tr("Build")));
 
-    showGreetings();
+    showNames(m_names);
 }
 
 void WhatsUpPane::setSearchText(const QString &text)
@@ -77,17 +76,18 @@ void WhatsUpPane::setSearchText(const QString &text)
     if (text == m_searchText)
         return;
     m_searchText = text;
-    m_suggestionModel->setStringList(filteredNames(m_names, m_searchText));
-    showGreetings();
+    showNames(filteredNames(m_names, m_searchText));
 }
 
-void WhatsUpPane::showGreetings()
+// The greeting list and the suggestions both show the same filtered names, computed once.
+void WhatsUpPane::showNames(const QStringList &names)
 {
+    m_suggestionModel->setStringList(names);
     while (QLayoutItem *item = m_greetings->takeAt(0)) {
         delete item->widget();
         delete item;
     }
-    for (const QString &name : filteredNames(m_names, m_searchText)) {
+    for (const QString &name : names) {
         auto *greeting = new QLabel(tr("What's up, %1?").arg(name), content());
         greeting->setObjectName(u"greeting"_s);
         m_greetings->addWidget(greeting, 0, Qt::AlignHCenter);

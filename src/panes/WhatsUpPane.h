@@ -25,7 +25,7 @@ public:
 
 private:
     void setSearchText(const QString &text);
-    void showGreetings();
+    void showNames(const QStringList &names);
     void offerSuggestions(const QString &text);
 
     const QStringList m_names;
