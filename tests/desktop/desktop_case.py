@@ -10,6 +10,7 @@ from pathlib import Path
 from harness import App, Desktop, DesktopUnavailable
 
 BINARY = Path(os.environ.get("PILLOWROCK_BINARY", Path(__file__).resolve().parents[2] / "build" / "pillowrock"))
+DRAG_SOURCE = Path(os.environ.get("PILLOWROCK_DRAGSOURCE", BINARY.parent / "tests" / "desktop" / "dragsource"))
 ARTIFACTS = Path(os.environ.get("PILLOWROCK_ARTIFACTS", BINARY.parent))
 
 
@@ -35,8 +36,9 @@ class DesktopCase(unittest.TestCase):
         self.config_home = Path(self._config.name)
         self._apps = []
 
-    def launch(self, **extra_env):
-        app = App(self.desktop, BINARY, self.config_home, extra_env)
+    def launch(self, *command, **extra_env):
+        """Starts Pillowrock, or the given program, on this class's desktop."""
+        app = App(self.desktop, command or [BINARY], self.config_home, extra_env)
         self._apps.append(app)
         return app
 

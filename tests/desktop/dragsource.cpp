@@ -1,0 +1,50 @@
+// Another program to drag files from: a small window that starts dragging the files named on its
+// command line when the mouse is pressed in it, and prints how the drag ended.
+#include <QApplication>
+#include <QDrag>
+#include <QMimeData>
+#include <QUrl>
+#include <QWidget>
+
+#include <cstdio>
+
+namespace {
+
+class DragSource final : public QWidget
+{
+public:
+    explicit DragSource(const QList<QUrl> &urls)
+        : m_urls(urls)
+    {
+        setWindowTitle(QStringLiteral("Drag source"));
+        resize(160, 160);
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent *) override
+    {
+        auto *data = new QMimeData;
+        data->setUrls(m_urls);
+        auto *drag = new QDrag(this);
+        drag->setMimeData(data);
+        const bool dropped = drag->exec(Qt::CopyAction) != Qt::IgnoreAction;
+        std::printf("%s\n", dropped ? "dropped" : "not dropped");
+        std::fflush(stdout);
+    }
+
+private:
+    QList<QUrl> m_urls;
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    QList<QUrl> urls;
+    for (const QString &path : application.arguments().mid(1))
+        urls.append(QUrl::fromLocalFile(path));
+    DragSource source(urls);
+    source.show();
+    return application.exec();
+}
