@@ -1,5 +1,5 @@
-"""The base of every desktop scenario: one desktop per test class, a fresh settings folder and a
-fresh app per test, and the screenshot plus the app's output kept when a test fails."""
+"""The base of every desktop scenario: one desktop for the whole run (the accessibility
+bindings stay with the first session bus they meet), a fresh settings folder and fresh apps per test, and the screenshot plus the app's output kept when a test fails."""
 
 import os
 import sys
@@ -16,20 +16,20 @@ ARTIFACTS = Path(os.environ.get("PILLOWROCK_ARTIFACTS", BINARY.parent))
 
 class DesktopCase(unittest.TestCase):
     desktop = None
+    unavailable = None
 
     @classmethod
     def setUpClass(cls):
-        try:
-            cls.desktop = Desktop().start()
-        except DesktopUnavailable as reason:
-            print(f"\n*** DESKTOP TESTS SKIPPED: no X server could be started here ({reason}) ***\n",
-                  file=sys.stderr, flush=True)
-            raise unittest.SkipTest(str(reason))
-
-    @classmethod
-    def tearDownClass(cls):
-        if cls.desktop:
-            cls.desktop.stop()
+        if DesktopCase.desktop is None and DesktopCase.unavailable is None:
+            try:
+                DesktopCase.desktop = Desktop().start()
+                unittest.addModuleCleanup(DesktopCase.desktop.stop)
+            except DesktopUnavailable as reason:
+                DesktopCase.unavailable = str(reason)
+                print(f"\n*** DESKTOP TESTS SKIPPED: no X server could be started here ({reason}) ***\n",
+                      file=sys.stderr, flush=True)
+        if DesktopCase.unavailable:
+            raise unittest.SkipTest(DesktopCase.unavailable)
 
     def setUp(self):
         self._config = tempfile.TemporaryDirectory(prefix="pillowrock-config-")

@@ -1,5 +1,5 @@
 // Another program to drag files from: a small window that starts dragging the files named on its
-// command line when the mouse is pressed in it, and prints how the drag ended.
+// command line when the mouse is pressed in it, and prints "Drag ended" when the drag is over.
 #include <QApplication>
 #include <QDrag>
 #include <QMimeData>
@@ -27,8 +27,9 @@ protected:
         data->setUrls(m_urls);
         auto *drag = new QDrag(this);
         drag->setMimeData(data);
-        const bool dropped = drag->exec(Qt::CopyAction) != Qt::IgnoreAction;
-        std::printf("%s\n", dropped ? "dropped" : "not dropped");
+        // Its result says little: Qt reports the last action the target proposed, not the drop's.
+        drag->exec(Qt::CopyAction);
+        std::puts("Drag ended");
         std::fflush(stdout);
     }
 

@@ -140,17 +140,22 @@ class Desktop:
                                 "-event", "property"], env=self.env, stdout=subprocess.PIPE)
         events = follow(xev.stdout)
 
-        def mark(value):
-            # A property change of our own shows that xev has seen everything before it.
-            self.run(["xprop", "-id", str(window), "-f", "_PILLOWROCK_MARK", "8s", "-set", "_PILLOWROCK_MARK", value])
-            wait_until(lambda: sum("(_PILLOWROCK_MARK)" in event for event in events) >= int(value),
-                       what="xev to follow the window")
+        def mark():
+            # A property change of our own, once xev reports it, shows that xev follows the window
+            # and has reported everything before it.
+            seen = len(events)
+
+            def set_and_look():
+                self.run(["xprop", "-id", str(window), "-f", "_PILLOWROCK_MARK", "8s", "-set", "_PILLOWROCK_MARK", "1"])
+                return any("(_PILLOWROCK_MARK)" in event for event in events[seen:])
+
+            wait_until(set_and_look, interval=0.1, what="xev to follow the window")
 
         unmaps = []
         try:
-            mark("1")
+            mark()
             yield unmaps
-            mark("2")
+            mark()
             unmaps += [event for event in events if event.startswith("UnmapNotify")]
         finally:
             xev.kill()
@@ -180,24 +185,32 @@ class App:
     # Windows -----------------------------------------------------------------------------
 
     def _visible_windows(self):
-        found = self.desktop.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.process.pid),
-                                  "--name", ".*"]).stdout.split()
+        found = self.desktop.run(["xdotool", "search", "--all", "--onlyvisible", "--pid", str(self.process.pid),
+                                  "--name", ""]).stdout.split()
         return [int(window) for window in found]
+
+    def _kinds(self, override_redirect):
+        """Visible windows of this process that the window manager manages (False) or does not."""
+        return [window for window in self._visible_windows() if override_redirect == (
+            "Override Redirect State: yes" in self.desktop.run(["xwininfo", "-id", str(window)]).stdout)]
 
     def _is_embedded(self, window):
         return "_KDE_NET_WM_WINDOW_TYPE_OVERRIDE" in self.desktop.run(
             ["xprop", "-id", str(window), "_NET_WM_WINDOW_TYPE"]).stdout
 
     def windows(self, name_pattern):
-        """Visible top-level windows of this process whose title matches the pattern; the tray
-        icon, which is embedded in the panel, is not one of them."""
-        return [window for window in self._visible_windows()
-                if re.search(name_pattern, self.window_title(window)) and not self._is_embedded(window)]
+        """Managed top-level windows of this process whose title matches the pattern."""
+        return [window for window in self._kinds(False) if re.search(name_pattern, self.window_title(window))]
 
     def tray_icon(self, timeout=DEFAULT_TIMEOUT):
-        """The window of the app's icon in the panel's tray."""
-        return wait_until(lambda: next(filter(self._is_embedded, self._visible_windows()), None),
+        """The window of the app's icon, embedded in the panel's tray."""
+        return wait_until(lambda: next(filter(self._is_embedded, self._kinds(True)), None),
                           timeout=timeout, what="the tray icon")
+
+    def popup(self, timeout=DEFAULT_TIMEOUT):
+        """The open popup or menu of this process, which no window manager sees."""
+        return wait_until(lambda: next((w for w in self._kinds(True) if not self._is_embedded(w)), None),
+                          timeout=timeout, what="a popup")
 
     def wait_for_window(self, name_pattern, timeout=DEFAULT_TIMEOUT, count=1):
         return wait_until(lambda: (lambda ws: ws if len(ws) >= count else None)(self.windows(name_pattern)),

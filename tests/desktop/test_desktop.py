@@ -6,7 +6,7 @@ import tempfile
 import unittest
 from pathlib import Path
 
-from desktop_case import DesktopCase
+from desktop_case import DRAG_SOURCE, DesktopCase
 from harness import wait_until
 
 # The sample table as the export writes it, byte for byte.
@@ -92,6 +92,113 @@ class MainWindow(DesktopCase):
         app.key(window, "alt+F4")
         self.assertEqual(app.wait_for_exit(), 0)
 
+
+
+class AlwaysOnTop(DesktopCase):
+    def test_window_menu_pins_the_window_across_launches_without_unmapping_it(self):
+        app = self.launch()
+        window = self.main_window(app)
+        app.click("list item", "Hello, World!")
+        checkbox = app.accessible("check box", "Always on top")
+        self.assertFalse(app.is_checked(checkbox))
+        with self.desktop.watching_unmaps(window) as unmaps:
+            app.choose(window, "Window", "Toggle Always on Top")
+            wait_until(lambda: "_NET_WM_STATE_ABOVE" in app.net_wm_state(window), what="the window above")
+            wait_until(lambda: app.is_checked(checkbox), what="the checkbox ticked")
+        self.assertEqual(unmaps, [])
+        app.key(window, "ctrl+q")
+        self.assertEqual(app.wait_for_exit(), 0)
+
+        app = self.launch()
+        window = self.main_window(app)
+        wait_until(lambda: "_NET_WM_STATE_ABOVE" in app.net_wm_state(window), what="the window above again")
+        app.click("list item", "Hello, World!")
+        self.assertTrue(app.is_checked(app.accessible("check box", "Always on top")))
+        with self.desktop.watching_unmaps(window) as unmaps:
+            app.click("check box", "Always on top")
+            wait_until(lambda: "_NET_WM_STATE_ABOVE" not in app.net_wm_state(window), what="the window back down")
+        self.assertEqual(unmaps, [])
+        self.assertEqual(app.lines, [])
+
+
+class Drops(DesktopCase):
+    def test_files_dragged_from_another_program(self):
+        folder = Path(self.enterContext(tempfile.TemporaryDirectory(prefix="pillowrock drop ")))
+        one, two = folder / "Notes für später.txt", folder / "second.txt"
+        one.write_text("one")
+        two.write_text("two")
+        for case, files, over_target, expected in [
+                ("one file", [one], True, ["Drop entered!", f"File was dropped: {one}"]),
+                ("two files", [one, two], True, ["Drop entered!"]),
+                ("in and out", [one], False, ["Drop entered!", "Drop exited!"])]:
+            with self.subTest(case):
+                app = self.launch()
+                window = self.main_window(app)
+                app.click("list item", "More Stuff")
+                target = app.centre_of(app.accessible("label", "Drop files here"))
+                source = self.launch(DRAG_SOURCE, *files)
+                source_window = source.wait_for_window("^Drag source")[0]
+                self.desktop.xdotool("windowmove", "--sync", source_window, 900, 400)
+                start = self.desktop.centre(source_window)
+                self.desktop.xdotool("mousemove", *start, "mousedown", 1)
+                # In steps, so that the target sees the drag arrive and move.
+                for x, y in [(target[0] + 20, target[1]), target]:
+                    self.desktop.xdotool("mousemove", x, y)
+                app.wait_for_line("Drop entered!")
+                if not over_target:
+                    self.desktop.xdotool("mousemove", *start)
+                    app.wait_for_line("Drop exited!")
+                self.desktop.xdotool("mouseup", 1)
+                source.wait_for_line("Drag ended")
+                # A line of our own, asked for after the drop, shows the app has handled it.
+                app.key(window, "ctrl+b")
+                app.wait_for_line("Build!")
+                self.assertEqual(app.lines, expected + ["Build!"])
+                source.kill()
+                app.kill()
+
+
+class Tray(DesktopCase):
+    def test_tray_icon_menu_popup_about_and_quit(self):
+        app = self.launch()
+        main = self.main_window(app)
+        icon = self.desktop.centre(app.tray_icon())
+        # Popups are not in the accessibility tree: the keyboard chooses in them.
+        app.click_at(*icon, button=3)
+        app.popup()
+        self.desktop.xdotool("key", "Down", "Down", "Return")
+        app.wait_for_line("Do stuff")
+
+        app.click_at(*icon)
+        self.assertEqual(self.desktop.geometry(app.popup())[2:], (200, 200))
+        self.assertEqual(app.windows("^About Pillowrock$"), [])
+        self.desktop.xdotool("key", "space")
+        about = app.wait_for_window("^About Pillowrock$")[0]
+        self.assertIn("_NET_WM_STATE_ABOVE", app.net_wm_state(about))
+        app.activate(main)
+        stacking = self.desktop.stacking()
+        self.assertGreater(stacking.index(about), stacking.index(main))
+
+        app.click_at(*icon, button=3)
+        app.popup()
+        self.desktop.xdotool("key", "Up", "Return")
+        self.assertEqual(app.wait_for_exit(), 0)
+        self.assertEqual(app.lines, ["Do stuff"])
+
+
+class Settings(DesktopCase):
+    def test_a_typed_name_survives_the_app_being_killed(self):
+        name = "Ada Zoë Lovelace"
+        for typing in (True, False):
+            app = self.launch()
+            app.choose(self.main_window(app), "File", "Settings…")
+            field = app.accessible("text", "Name & Locations")
+            if typing:
+                app.click_at(*app.centre_of(field))
+                app.type_text(name)
+                wait_until(lambda: app.text(field) == name, what=f"the field to show {name!r}")
+                app.kill(signal.SIGKILL)
+        self.assertEqual(app.text(field), name)
 
 if __name__ == "__main__":
     unittest.main(verbosity=2)
