@@ -9,6 +9,7 @@ import re
 import shutil
 import signal
 import subprocess
+import tempfile
 import threading
 import time
 from pathlib import Path
@@ -70,7 +71,8 @@ class Desktop:
             self.processes.pop()
         else:
             raise DesktopUnavailable(f"no X server could start on displays :{DISPLAYS[0]} to :{DISPLAYS[-1]}")
-        self.env = dict(os.environ, DISPLAY=self.display)
+        self.runtime = tempfile.TemporaryDirectory(prefix="pillowrock-runtime-")
+        self.env = dict(os.environ, DISPLAY=self.display, XDG_RUNTIME_DIR=self.runtime.name)
         self.env.pop("WAYLAND_DISPLAY", None)
         bus = subprocess.run(["dbus-daemon", "--session", "--fork", "--print-address=1", "--print-pid=1"],
                              capture_output=True, text=True, check=True, env=self.env)
@@ -108,6 +110,8 @@ class Desktop:
             except ProcessLookupError:
                 pass
             self.bus_pid = None
+        if getattr(self, "runtime", None):
+            self.runtime.cleanup()
 
     def run(self, command, check=False):
         return subprocess.run(command, env=self.env, capture_output=True, text=True, check=check)
@@ -118,6 +122,19 @@ class Desktop:
     def screenshot(self, path, window="root"):
         Path(path).parent.mkdir(parents=True, exist_ok=True)
         self.run(["import", "-window", str(window), str(path)])
+
+    def settled_screenshot(self, path, window):
+        """Saves the window's picture once two captures in a row agree: it is painted by then."""
+        captures = [None]
+
+        def settled():
+            captures.append(subprocess.run(["import", "-window", str(window), "ppm:-"], env=self.env,
+                                           capture_output=True).stdout)
+            return captures[-1] and captures[-1] == captures[-2]
+
+        wait_until(settled, interval=0.1, what=f"the window {window} to settle")
+        Path(path).parent.mkdir(parents=True, exist_ok=True)
+        subprocess.run(["convert", "ppm:-", str(path)], input=captures[-1], check=True)
 
     def geometry(self, window):
         """x, y, width and height of a window on the screen."""

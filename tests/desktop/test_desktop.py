@@ -6,7 +6,7 @@ import tempfile
 import unittest
 from pathlib import Path
 
-from desktop_case import DRAG_SOURCE, DesktopCase
+from desktop_case import ARTIFACTS, DRAG_SOURCE, DesktopCase
 from harness import wait_until
 
 # The sample table as the export writes it, byte for byte.
@@ -88,9 +88,10 @@ class MainWindow(DesktopCase):
     def test_closing_the_last_window_ends_the_process_cleanly(self):
         app = self.launch()
         window = self.main_window(app)
-        app.accessible("label", "No entry selected")
+        app.tray_icon()
         app.key(window, "alt+F4")
         self.assertEqual(app.wait_for_exit(), 0)
+        self.assertEqual(app.stderr_lines, [])
 
 
 
@@ -199,6 +200,43 @@ class Settings(DesktopCase):
                 wait_until(lambda: app.text(field) == name, what=f"the field to show {name!r}")
                 app.kill(signal.SIGKILL)
         self.assertEqual(app.text(field), name)
+
+
+class Screenshots(DesktopCase):
+    def test_every_window_in_light_and_dark(self):
+        for appearance, theme in [("light", "Adwaita"), ("dark", "Adwaita:dark")]:
+            with self.subTest(appearance):
+                app = self.launch(QT_QPA_PLATFORMTHEME="gtk3", GTK_THEME=theme)
+
+                def shot(name, window):
+                    app.activate(window)
+                    self.desktop.settled_screenshot(ARTIFACTS / "screenshots" / f"{name}-{appearance}.png", window)
+
+                main = self.main_window(app)
+                app.accessible("label", "No entry selected")
+                shot("empty", main)
+                for entry, name, shown in [("Hello, World!", "hello-world", ("check box", "Always on top")),
+                                           ("What's Up?", "whats-up", ("label", "What's up, Holly?")),
+                                           ("More Stuff", "more-stuff", ("label", "Drop files here"))]:
+                    app.click("list item", entry)
+                    app.accessible(*shown)
+                    shot(name, main)
+
+                app.choose(main, "File", "Settings…")
+                settings = app.wait_for_window("^Vestrandi Settings")[0]
+                shot("settings", settings)
+                app.key(settings, "alt+F4")
+                app.choose(main, "Help", "About Pillowrock")
+                about = app.wait_for_window("^About Pillowrock$")[0]
+                shot("about", about)
+                app.click("push button", "Attributions")
+                attributions = app.wait_for_window("^Attributions")[0]
+                app.key(about, "alt+F4")
+                shot("attributions", attributions)
+                app.click_at(*self.desktop.centre(app.tray_icon()))
+                popup = app.popup()
+                self.desktop.settled_screenshot(ARTIFACTS / "screenshots" / f"tray-popup-{appearance}.png", popup)
+                app.kill()
 
 if __name__ == "__main__":
     unittest.main(verbosity=2)
