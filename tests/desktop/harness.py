@@ -3,8 +3,8 @@ bus, the icewm window manager (it has a tray and honours always-on-top), and the
 application binary driven from outside with xdotool, read with xprop, AT-SPI and its standard
 output. Everything started here is torn down again, also when a test fails."""
 
-import os
 import contextlib
+import os
 import re
 import shutil
 import signal
@@ -15,7 +15,7 @@ import time
 from pathlib import Path
 
 DEFAULT_TIMEOUT = 10.0
-# Display numbers this suite may take; other desktops on a shared machine keep clear of them.
+# The display numbers tried in turn; one that another X server holds is skipped.
 DISPLAYS = range(40, 60)
 
 
@@ -47,14 +47,16 @@ def wait_until(predicate, timeout=DEFAULT_TIMEOUT, interval=0.05, what="conditio
 
 
 class Desktop:
-    """Xvfb + D-Bus session + accessibility bus + icewm, shared by the tests of one class."""
+    """Xvfb + D-Bus session + accessibility bus + icewm, shared by every test of a run."""
 
     def __init__(self):
         self.processes = []
         self.env = None
+        self.bus_pid = None
+        self.runtime = None
 
     def start(self):
-        for tool in ("Xvfb", "icewm", "xdotool", "xprop", "dbus-daemon"):
+        for tool in ("Xvfb", "icewm", "xdotool", "xprop", "xwininfo", "xev", "import", "dbus-daemon"):
             if not shutil.which(tool):
                 raise DesktopUnavailable(f"{tool} is not installed")
         for number in DISPLAYS:
@@ -104,14 +106,15 @@ class Desktop:
                 except subprocess.TimeoutExpired:
                     os.killpg(process.pid, signal.SIGKILL)
         self.processes.clear()
-        if getattr(self, "bus_pid", None):
+        if self.bus_pid:
             try:
                 os.kill(self.bus_pid, signal.SIGTERM)
             except ProcessLookupError:
                 pass
             self.bus_pid = None
-        if getattr(self, "runtime", None):
+        if self.runtime:
             self.runtime.cleanup()
+            self.runtime = None
 
     def run(self, command, check=False):
         return subprocess.run(command, env=self.env, capture_output=True, text=True, check=check)
@@ -229,9 +232,9 @@ class App:
         return wait_until(lambda: next((w for w in self._kinds(True) if not self._is_embedded(w)), None),
                           timeout=timeout, what="a popup")
 
-    def wait_for_window(self, name_pattern, timeout=DEFAULT_TIMEOUT, count=1):
-        return wait_until(lambda: (lambda ws: ws if len(ws) >= count else None)(self.windows(name_pattern)),
-                          timeout=timeout, what=f"{count} window(s) named {name_pattern!r}")
+    def wait_for_window(self, name_pattern, timeout=DEFAULT_TIMEOUT):
+        return wait_until(lambda: next(iter(self.windows(name_pattern)), None), timeout=timeout,
+                          what=f"a window named {name_pattern!r}")
 
     def net_wm_state(self, window):
         output = self.desktop.run(["xprop", "-id", str(window), "_NET_WM_STATE"]).stdout
@@ -279,17 +282,12 @@ class App:
                 return [node]
         return found
 
-    def accessible(self, role=None, name=None, parent=None, timeout=DEFAULT_TIMEOUT):
-        """The first showing accessible object of this app with the role, the name (a string or,
-        starting with "re:", a regular expression) and the parent's name, waiting until it appears."""
+    def accessible(self, role, name=None, parent=None, timeout=DEFAULT_TIMEOUT):
+        """The first showing accessible object of this app with the role, the name and the parent's
+        name, waiting until it appears."""
         def matches(node):
-            if role is not None and node.getRoleName() != role:
-                return False
-            if parent is not None and node.parent.name != parent:
-                return False
-            if name is not None and name.startswith("re:"):
-                return re.fullmatch(name[3:], node.name or "") is not None
-            return name is None or node.name == name
+            return (node.getRoleName() == role and name in (None, node.name)
+                    and parent in (None, node.parent.name))
 
         return wait_until(lambda: next(iter(self._nodes(matches, False)), None), timeout=timeout, interval=0.1,
                           what=f"accessible {role!r} named {name!r}")

@@ -11,7 +11,6 @@ from harness import wait_until
 
 # The sample table as the export writes it, byte for byte.
 SAMPLE_TSV = b"Name\tNumber\nEllis Marwood\t99\nTobin Harcrow\t66\nGavin Oakfield\t21\nOlen Brisco\t13\n"
-MAIN_TITLE = "^(.* — )?Pillowrock$"
 EXPORT_TITLE = "^Export — Pillowrock$"
 
 
@@ -21,7 +20,7 @@ class MainWindow(DesktopCase):
         window = self.main_window(app)
         self.assertEqual(app.window_title(window), "Pillowrock")
         app.accessible("label", "No entry selected")
-        self.assertEqual(len(app.windows(MAIN_TITLE)), 1)
+        self.assertEqual(app.windows(".*"), [window])
         self.assertEqual(app.lines, [])
 
     def test_sidebar_entries_show_their_panes(self):
@@ -76,7 +75,7 @@ class MainWindow(DesktopCase):
             with self.subTest(answer):
                 target = folder / f"chosen {answer}.tsv"
                 app.choose(window, "File", "Export…")
-                dialog = app.wait_for_window(EXPORT_TITLE)[0]
+                dialog = app.wait_for_window(EXPORT_TITLE)
                 app.key(dialog, "ctrl+a")
                 app.type_text(str(target))
                 app.key(dialog, answer)
@@ -92,7 +91,6 @@ class MainWindow(DesktopCase):
         app.key(window, "alt+F4")
         self.assertEqual(app.wait_for_exit(), 0)
         self.assertEqual(app.stderr_lines, [])
-
 
 
 class AlwaysOnTop(DesktopCase):
@@ -138,7 +136,7 @@ class Drops(DesktopCase):
                 app.click("list item", "More Stuff")
                 target = app.centre_of(app.accessible("label", "Drop files here"))
                 source = self.launch(DRAG_SOURCE, *files)
-                source_window = source.wait_for_window("^Drag source")[0]
+                source_window = source.wait_for_window("^Drag source")
                 self.desktop.xdotool("windowmove", "--sync", source_window, 900, 400)
                 start = self.desktop.centre(source_window)
                 self.desktop.xdotool("mousemove", *start, "mousedown", 1)
@@ -174,7 +172,7 @@ class Tray(DesktopCase):
         self.assertEqual(self.desktop.geometry(app.popup())[2:], (200, 200))
         self.assertEqual(app.windows("^About Pillowrock$"), [])
         self.desktop.xdotool("key", "space")
-        about = app.wait_for_window("^About Pillowrock$")[0]
+        about = app.wait_for_window("^About Pillowrock$")
         self.assertIn("_NET_WM_STATE_ABOVE", app.net_wm_state(about))
         app.activate(main)
         stacking = self.desktop.stacking()
@@ -190,16 +188,19 @@ class Tray(DesktopCase):
 class Settings(DesktopCase):
     def test_a_typed_name_survives_the_app_being_killed(self):
         name = "Ada Zoë Lovelace"
-        for typing in (True, False):
-            app = self.launch()
-            app.choose(self.main_window(app), "File", "Settings…")
-            field = app.accessible("text", "Name & Locations")
-            if typing:
-                app.click_at(*app.centre_of(field))
-                app.type_text(name)
-                wait_until(lambda: app.text(field) == name, what=f"the field to show {name!r}")
-                app.kill(signal.SIGKILL)
-        self.assertEqual(app.text(field), name)
+        app = self.launch()
+        field = self.name_field(app)
+        app.click_at(*app.centre_of(field))
+        app.type_text(name)
+        wait_until(lambda: app.text(field) == name, what=f"the field to show {name!r}")
+        app.kill(signal.SIGKILL)
+        app = self.launch()
+        self.assertEqual(app.text(self.name_field(app)), name)
+        self.assertEqual(app.lines, [])
+
+    def name_field(self, app):
+        app.choose(self.main_window(app), "File", "Settings…")
+        return app.accessible("text", "Name & Locations")
 
 
 class Screenshots(DesktopCase):
@@ -223,20 +224,21 @@ class Screenshots(DesktopCase):
                     shot(name, main)
 
                 app.choose(main, "File", "Settings…")
-                settings = app.wait_for_window("^Vestrandi Settings")[0]
+                settings = app.wait_for_window("^Vestrandi Settings")
                 shot("settings", settings)
                 app.key(settings, "alt+F4")
                 app.choose(main, "Help", "About Pillowrock")
-                about = app.wait_for_window("^About Pillowrock$")[0]
+                about = app.wait_for_window("^About Pillowrock$")
                 shot("about", about)
                 app.click("push button", "Attributions")
-                attributions = app.wait_for_window("^Attributions")[0]
+                attributions = app.wait_for_window("^Attributions")
                 app.key(about, "alt+F4")
                 shot("attributions", attributions)
                 app.click_at(*self.desktop.centre(app.tray_icon()))
                 popup = app.popup()
                 self.desktop.settled_screenshot(ARTIFACTS / "screenshots" / f"tray-popup-{appearance}.png", popup)
                 app.kill()
+
 
 if __name__ == "__main__":
     unittest.main(verbosity=2)
