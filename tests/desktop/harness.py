@@ -209,28 +209,30 @@ class App:
                                   "--name", ""]).stdout.split()
         return [int(window) for window in found]
 
-    def _kinds(self, override_redirect):
-        """Visible windows of this process that the window manager manages (False) or does not."""
-        return [window for window in self._visible_windows() if override_redirect == (
-            "Override Redirect State: yes" in self.desktop.run(["xwininfo", "-id", str(window)]).stdout)]
+    def _unmanaged(self, kind):
+        """Visible windows of this process that no window manager sees, of one kind: "icon" (the
+        tray icon, embedded in the panel), "tooltip" or "popup" (a popup or a menu)."""
+        def kind_of(window):
+            types = self.desktop.run(["xprop", "-id", str(window), "_NET_WM_WINDOW_TYPE"]).stdout
+            return ("tooltip" if "_NET_WM_WINDOW_TYPE_TOOLTIP" in types
+                    else "icon" if "_KDE_NET_WM_WINDOW_TYPE_OVERRIDE" in types else "popup")
 
-    def _is_embedded(self, window):
-        return "_KDE_NET_WM_WINDOW_TYPE_OVERRIDE" in self.desktop.run(
-            ["xprop", "-id", str(window), "_NET_WM_WINDOW_TYPE"]).stdout
+        return [window for window in self._visible_windows() if self._override_redirect(window)
+                and kind_of(window) == kind]
+
+    def _override_redirect(self, window):
+        return "Override Redirect State: yes" in self.desktop.run(["xwininfo", "-id", str(window)]).stdout
 
     def windows(self, name_pattern):
         """Managed top-level windows of this process whose title matches the pattern."""
-        return [window for window in self._kinds(False) if re.search(name_pattern, self.window_title(window))]
+        return [window for window in self._visible_windows() if not self._override_redirect(window)
+                and re.search(name_pattern, self.window_title(window))]
 
     def tray_icon(self, timeout=DEFAULT_TIMEOUT):
-        """The window of the app's icon, embedded in the panel's tray."""
-        return wait_until(lambda: next(filter(self._is_embedded, self._kinds(True)), None),
-                          timeout=timeout, what="the tray icon")
+        return wait_until(lambda: next(iter(self._unmanaged("icon")), None), timeout=timeout, what="the tray icon")
 
     def popup(self, timeout=DEFAULT_TIMEOUT):
-        """The open popup or menu of this process, which no window manager sees."""
-        return wait_until(lambda: next((w for w in self._kinds(True) if not self._is_embedded(w)), None),
-                          timeout=timeout, what="a popup")
+        return wait_until(lambda: next(iter(self._unmanaged("popup")), None), timeout=timeout, what="a popup")
 
     def wait_for_window(self, name_pattern, timeout=DEFAULT_TIMEOUT):
         return wait_until(lambda: next(iter(self.windows(name_pattern)), None), timeout=timeout,

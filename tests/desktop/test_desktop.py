@@ -211,6 +211,8 @@ class Screenshots(DesktopCase):
 
                 def shot(name, window):
                     app.activate(window)
+                    # The pointer waits in a corner, so that nothing is hovered or shows a tooltip.
+                    self.desktop.xdotool("mousemove", 1270, 10)
                     self.desktop.settled_screenshot(ARTIFACTS / "screenshots" / f"{name}-{appearance}.png", window)
 
                 main = self.main_window(app)
