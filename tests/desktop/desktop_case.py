@@ -1,7 +1,9 @@
-"""The base of every desktop scenario: one desktop for the whole run (the accessibility
-bindings stay with the first session bus they meet), a fresh settings folder and fresh apps per test, and the screenshot plus the app's output kept when a test fails."""
+"""The base of every desktop scenario: one desktop for the whole run (the accessibility bindings
+stay with the first session bus they meet), a fresh settings folder and fresh apps per test, and
+the screen plus every program's output kept under desktop-failures when a test fails."""
 
 import os
+import shutil
 import sys
 import tempfile
 import unittest
@@ -37,15 +39,16 @@ class DesktopCase(unittest.TestCase):
         self._apps = []
 
     def launch(self, *command, **extra_env):
-        """Starts Pillowrock, or the given program, on this class's desktop."""
+        """Starts Pillowrock, or the given program, on the desktop."""
         app = App(self.desktop, command or [BINARY], self.config_home, extra_env)
         self._apps.append(app)
         return app
 
     def tearDown(self):
+        folder = ARTIFACTS / "desktop-failures" / self.id().rsplit(".", 1)[-1]
+        shutil.rmtree(folder, ignore_errors=True)
         if self._failed():
-            folder = ARTIFACTS / "desktop-failures" / self.id().rsplit(".", 1)[-1]
-            folder.mkdir(parents=True, exist_ok=True)
+            folder.mkdir(parents=True)
             self.desktop.screenshot(folder / "screen.png")
             for index, app in enumerate(self._apps):
                 (folder / f"app{index}.stdout").write_text(app.output() + "\n")
@@ -57,7 +60,7 @@ class DesktopCase(unittest.TestCase):
 
     def _failed(self):
         result = self._outcome.result
-        return any(test is self for test, _ in result.errors + result.failures)
+        return any(self in (test, getattr(test, "test_case", None)) for test, _ in result.errors + result.failures)
 
     def main_window(self, app):
         """The main window as it opens, with nothing chosen in the sidebar yet."""
