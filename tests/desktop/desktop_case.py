@@ -23,9 +23,11 @@ class DesktopCase(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         if DesktopCase.desktop is None and DesktopCase.unavailable is None:
+            desktop = Desktop()
+            # Registered first, so that a desktop that started only in part is torn down too.
+            unittest.addModuleCleanup(desktop.stop)
             try:
-                DesktopCase.desktop = Desktop().start()
-                unittest.addModuleCleanup(DesktopCase.desktop.stop)
+                DesktopCase.desktop = desktop.start()
             except DesktopUnavailable as reason:
                 DesktopCase.unavailable = str(reason)
                 print(f"\n*** DESKTOP TESTS SKIPPED: no X server could be started here ({reason}) ***\n",
