@@ -3,8 +3,8 @@ bus, the icewm window manager (it has a tray and honours always-on-top), and the
 application binary driven from outside with xdotool, read with xprop, AT-SPI and its standard
 output. Everything started here is torn down again, also when a test fails."""
 
+import contextlib
 import os
-import queue
 import re
 import shutil
 import signal
@@ -15,17 +15,24 @@ import time
 from pathlib import Path
 
 DEFAULT_TIMEOUT = 10.0
+# The display numbers tried in turn; one that another X server holds is skipped.
+DISPLAYS = range(40, 60)
 
 
 class DesktopUnavailable(Exception):
     pass
 
 
-def _free_display():
-    for number in range(30, 90):
-        if not Path(f"/tmp/.X11-unix/X{number}").exists() and not Path(f"/tmp/.X{number}-lock").exists():
-            return number
-    raise DesktopUnavailable("no free X display number")
+def follow(stream):
+    """The lines of a stream, read as they are written into the returned list."""
+    lines = []
+
+    def read():
+        for raw in iter(stream.readline, b""):
+            lines.append(raw.decode("utf-8", "replace").rstrip("\n"))
+
+    threading.Thread(target=read, daemon=True).start()
+    return lines
 
 
 def wait_until(predicate, timeout=DEFAULT_TIMEOUT, interval=0.05, what="condition"):
@@ -40,25 +47,34 @@ def wait_until(predicate, timeout=DEFAULT_TIMEOUT, interval=0.05, what="conditio
 
 
 class Desktop:
-    """Xvfb + D-Bus session + accessibility bus + icewm, shared by the tests of one class."""
+    """Xvfb + D-Bus session + accessibility bus + icewm, shared by every test of a run."""
 
     def __init__(self):
         self.processes = []
         self.env = None
+        self.bus_pid = None
+        self.runtime = None
 
     def start(self):
-        for tool in ("Xvfb", "icewm", "xdotool", "xprop", "dbus-daemon"):
+        for tool in ("Xvfb", "icewm", "xdotool", "xprop", "xwininfo", "xev", "import", "dbus-daemon"):
             if not shutil.which(tool):
                 raise DesktopUnavailable(f"{tool} is not installed")
-        number = _free_display()
-        self.display = f":{number}"
-        self._spawn(["Xvfb", self.display, "-screen", "0", "1280x800x24", "-nolisten", "tcp"])
-        try:
-            wait_until(lambda: Path(f"/tmp/.X11-unix/X{number}").exists(), timeout=10, what="Xvfb")
-        except AssertionError as error:
-            self.stop()
-            raise DesktopUnavailable(f"Xvfb could not start: {error}")
-        self.env = dict(os.environ, DISPLAY=self.display)
+        for number in DISPLAYS:
+            if Path(f"/tmp/.X11-unix/X{number}").exists() or Path(f"/tmp/.X{number}-lock").exists():
+                continue
+            self.display = f":{number}"
+            self._spawn(["Xvfb", self.display, "-screen", "0", "1280x800x24", "-nolisten", "tcp"])
+            # Another Xvfb may have taken the number in the meantime: then this one ends.
+            xvfb = self.processes[-1]
+            wait_until(lambda: xvfb.poll() is not None or Path(f"/tmp/.X11-unix/X{number}").exists(),
+                       timeout=10, what="Xvfb")
+            if xvfb.poll() is None:
+                break
+            self.processes.pop()
+        else:
+            raise DesktopUnavailable(f"no X server could start on displays :{DISPLAYS[0]} to :{DISPLAYS[-1]}")
+        self.runtime = tempfile.TemporaryDirectory(prefix="pillowrock-runtime-")
+        self.env = dict(os.environ, DISPLAY=self.display, XDG_RUNTIME_DIR=self.runtime.name)
         self.env.pop("WAYLAND_DISPLAY", None)
         bus = subprocess.run(["dbus-daemon", "--session", "--fork", "--print-address=1", "--print-pid=1"],
                              capture_output=True, text=True, check=True, env=self.env)
@@ -90,12 +106,15 @@ class Desktop:
                 except subprocess.TimeoutExpired:
                     os.killpg(process.pid, signal.SIGKILL)
         self.processes.clear()
-        if getattr(self, "bus_pid", None):
+        if self.bus_pid:
             try:
                 os.kill(self.bus_pid, signal.SIGTERM)
             except ProcessLookupError:
                 pass
             self.bus_pid = None
+        if self.runtime:
+            self.runtime.cleanup()
+            self.runtime = None
 
     def run(self, command, check=False):
         return subprocess.run(command, env=self.env, capture_output=True, text=True, check=check)
@@ -103,69 +122,121 @@ class Desktop:
     def xdotool(self, *arguments):
         return self.run(["xdotool", *map(str, arguments)]).stdout.strip()
 
-    def screenshot(self, path):
+    def screenshot(self, path, window="root"):
         Path(path).parent.mkdir(parents=True, exist_ok=True)
-        self.run(["import", "-window", "root", str(path)])
+        self.run(["import", "-window", str(window), str(path)])
+
+    def settled_screenshot(self, path, window):
+        """Saves the window's picture once two captures in a row agree: it is painted by then."""
+        captures = [None]
+
+        def settled():
+            captures.append(subprocess.run(["import", "-window", str(window), "ppm:-"], env=self.env,
+                                           capture_output=True).stdout)
+            return captures[-1] and captures[-1] == captures[-2]
+
+        wait_until(settled, interval=0.1, what=f"the window {window} to settle")
+        Path(path).parent.mkdir(parents=True, exist_ok=True)
+        subprocess.run(["convert", "ppm:-", str(path)], input=captures[-1], check=True)
+
+    def geometry(self, window):
+        """x, y, width and height of a window on the screen."""
+        shell = dict(line.split("=") for line in self.xdotool("getwindowgeometry", "--shell", window).split())
+        return tuple(int(shell[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
+
+    def centre(self, window):
+        x, y, width, height = self.geometry(window)
+        return x + width // 2, y + height // 2
+
+    def stacking(self):
+        """The managed windows from bottom to top."""
+        output = self.run(["xprop", "-root", "_NET_CLIENT_LIST_STACKING"]).stdout
+        return [int(window, 16) for window in re.findall(r"0x[0-9a-f]+", output)]
+
+    @contextlib.contextmanager
+    def watching_unmaps(self, window):
+        """Collects every unmapping of the window while the block runs, from its X events."""
+        xev = subprocess.Popen(["stdbuf", "-oL", "xev", "-id", str(window), "-event", "structure",
+                                "-event", "property"], env=self.env, stdout=subprocess.PIPE)
+        events = follow(xev.stdout)
+
+        def mark():
+            # A property change of our own, once xev reports it, shows that xev follows the window
+            # and has reported everything before it.
+            seen = len(events)
+
+            def set_and_look():
+                self.run(["xprop", "-id", str(window), "-f", "_PILLOWROCK_MARK", "8s", "-set", "_PILLOWROCK_MARK", "1"])
+                return any("(_PILLOWROCK_MARK)" in event for event in events[seen:])
+
+            wait_until(set_and_look, interval=0.1, what="xev to follow the window")
+
+        unmaps = []
+        try:
+            mark()
+            yield unmaps
+            mark()
+            unmaps += [event for event in events if event.startswith("UnmapNotify")]
+        finally:
+            xev.kill()
+            xev.wait()
 
 
 class App:
-    """The Pillowrock binary as a user starts it, with its own settings folder and its standard
-    output read line by line as it is written."""
+    """A program as a user starts it (Pillowrock, unchanged, or a helper), with its own settings
+    folder and its standard output read line by line as it is written."""
 
-    def __init__(self, desktop, binary, config_home, extra_env=None):
+    def __init__(self, desktop, command, config_home, extra_env=None):
         self.desktop = desktop
         env = dict(desktop.env, XDG_CONFIG_HOME=str(config_home), QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                    QT_QPA_PLATFORM="xcb")
         env.update(extra_env or {})
-        self.process = subprocess.Popen([str(binary)], env=env, stdout=subprocess.PIPE,
+        self.process = subprocess.Popen(list(map(str, command)), env=env, stdout=subprocess.PIPE,
                                         stderr=subprocess.PIPE, start_new_session=True)
-        self.lines = []
-        self.stderr_lines = []
-        self._new_lines = queue.Queue()
-        threading.Thread(target=self._read, args=(self.process.stdout, self.lines, True), daemon=True).start()
-        threading.Thread(target=self._read, args=(self.process.stderr, self.stderr_lines, False),
-                         daemon=True).start()
-
-    def _read(self, stream, sink, notify):
-        for raw in iter(stream.readline, b""):
-            line = raw.decode("utf-8", "replace").rstrip("\n")
-            sink.append(line)
-            if notify:
-                self._new_lines.put(line)
-
-    # Standard output ---------------------------------------------------------------------
+        self.lines = follow(self.process.stdout)
+        self.stderr_lines = follow(self.process.stderr)
 
     def wait_for_line(self, expected, timeout=DEFAULT_TIMEOUT):
         wait_until(lambda: expected in self.lines, timeout=timeout, what=f"the line {expected!r}; got {self.lines}")
 
-    def count(self, line):
-        return self.lines.count(line)
+    def output(self):
+        return "\n".join(self.lines)
 
     # Windows -----------------------------------------------------------------------------
 
-    def _visible_windows(self, name_pattern):
-        found = self.desktop.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.process.pid),
-                                  "--name", name_pattern]).stdout.split()
+    def _visible_windows(self):
+        found = self.desktop.run(["xdotool", "search", "--all", "--onlyvisible", "--pid", str(self.process.pid),
+                                  "--name", ""]).stdout.split()
         return [int(window) for window in found]
 
-    def _window_types(self, window):
-        return self.desktop.run(["xprop", "-id", str(window), "_NET_WM_WINDOW_TYPE"]).stdout
+    def _unmanaged(self, kind):
+        """Visible windows of this process that no window manager sees, of one kind: "icon" (the
+        tray icon, embedded in the panel), "tooltip" or "popup" (a popup or a menu)."""
+        def kind_of(window):
+            types = self.desktop.run(["xprop", "-id", str(window), "_NET_WM_WINDOW_TYPE"]).stdout
+            return ("tooltip" if "_NET_WM_WINDOW_TYPE_TOOLTIP" in types
+                    else "icon" if "_KDE_NET_WM_WINDOW_TYPE_OVERRIDE" in types else "popup")
+
+        return [window for window in self._visible_windows() if self._override_redirect(window)
+                and kind_of(window) == kind]
+
+    def _override_redirect(self, window):
+        return "Override Redirect State: yes" in self.desktop.run(["xwininfo", "-id", str(window)]).stdout
 
     def windows(self, name_pattern):
-        """Visible top-level windows of this process whose title matches the pattern; the tray
-        icon, which is embedded in the panel, is not one of them."""
-        return [window for window in self._visible_windows(name_pattern)
-                if "_KDE_NET_WM_WINDOW_TYPE_OVERRIDE" not in self._window_types(window)]
+        """Managed top-level windows of this process whose title matches the pattern."""
+        return [window for window in self._visible_windows() if not self._override_redirect(window)
+                and re.search(name_pattern, self.window_title(window))]
 
     def tray_icon(self, timeout=DEFAULT_TIMEOUT):
-        """The window of the app's icon in the panel's tray."""
-        return wait_until(lambda: next((window for window in self._visible_windows(".*")
-                                        if "_KDE_NET_WM_WINDOW_TYPE_OVERRIDE" in self._window_types(window)), None),
-                          timeout=timeout, what="the tray icon")
+        return wait_until(lambda: next(iter(self._unmanaged("icon")), None), timeout=timeout, what="the tray icon")
 
-    def wait_for_window(self, name_pattern, timeout=DEFAULT_TIMEOUT, count=1):
-        return wait_until(lambda: (lambda ws: ws if len(ws) >= count else None)(self.windows(name_pattern)),
-                          timeout=timeout, what=f"{count} window(s) named {name_pattern!r}")
+    def popup(self, timeout=DEFAULT_TIMEOUT):
+        return wait_until(lambda: next(iter(self._unmanaged("popup")), None), timeout=timeout, what="a popup")
+
+    def wait_for_window(self, name_pattern, timeout=DEFAULT_TIMEOUT):
+        return wait_until(lambda: next(iter(self.windows(name_pattern)), None), timeout=timeout,
+                          what=f"a window named {name_pattern!r}")
 
     def net_wm_state(self, window):
         output = self.desktop.run(["xprop", "-id", str(window), "_NET_WM_STATE"]).stdout
@@ -185,70 +256,71 @@ class App:
         self.desktop.xdotool("type", "--delay", "20", text)
 
     def click_at(self, x, y, button=1):
-        self.desktop.xdotool("mousemove", "--sync", x, y, "click", button)
+        # No --sync: it waits forever when the pointer is already there, and the server handles
+        # the move before the click anyway.
+        self.desktop.xdotool("mousemove", x, y, "click", button)
 
     # Accessibility tree ------------------------------------------------------------------
 
-    def accessible(self, role=None, name=None, timeout=DEFAULT_TIMEOUT, showing=True):
-        """The first accessible object of this app with the role and name (a string or a regular
-        expression), waiting until it appears."""
+    def _nodes(self, predicate, find_all):
         import pyatspi  # imported late: it binds to the session bus at import time
 
-        regex = name[3:] if name is not None and name.startswith("re:") else None
-
-        def matches(node):
+        def guarded(node):
             try:
-                if role is not None and node.getRoleName() != role:
-                    return False
-                if regex is not None and not re.fullmatch(regex, node.name or ""):
-                    return False
-                if regex is None and name is not None and node.name != name:
-                    return False
-                if showing and not node.getState().contains(pyatspi.STATE_SHOWING):
-                    return False
-                return True
+                return predicate(node) and node.getState().contains(pyatspi.STATE_SHOWING)
             except Exception:
                 return False
 
-        def search():
-            for application in pyatspi.Registry.getDesktop(0):
-                try:
-                    if application is None or application.get_process_id() != self.process.pid:
-                        continue
-                except Exception:
-                    continue
-                found = pyatspi.findDescendant(application, matches, True)
-                if found is not None:
-                    return found
-            return None
-
-        return wait_until(search, timeout=timeout, interval=0.1, what=f"accessible {role!r} named {name!r}")
-
-    def accessible_names(self, role):
-        import pyatspi
-
-        names = []
+        found = []
         for application in pyatspi.Registry.getDesktop(0):
             try:
                 if application is None or application.get_process_id() != self.process.pid:
                     continue
             except Exception:
                 continue
-            pyatspi.findAllDescendants(application, lambda node: node.getRoleName() == role
-                                       and node.getState().contains(pyatspi.STATE_SHOWING)
-                                       and not names.append(node.name))
-        return names
+            if find_all:
+                found += pyatspi.findAllDescendants(application, guarded)
+            elif (node := pyatspi.findDescendant(application, guarded, True)) is not None:
+                return [node]
+        return found
 
-    def press(self, accessible_object):
-        """Does the object's default action, as a screen reader user would."""
-        action = accessible_object.queryAction()
-        action.doAction(0)
+    def accessible(self, role, name=None, parent=None, timeout=DEFAULT_TIMEOUT):
+        """The first showing accessible object of this app with the role, the name and the parent's
+        name, waiting until it appears."""
+        def matches(node):
+            return (node.getRoleName() == role and name in (None, node.name)
+                    and parent in (None, node.parent.name))
+
+        return wait_until(lambda: next(iter(self._nodes(matches, False)), None), timeout=timeout, interval=0.1,
+                          what=f"accessible {role!r} named {name!r}")
+
+    def accessible_names(self, role):
+        """The names of every showing accessible object of this app with the role, in tree order."""
+        return [node.name for node in self._nodes(lambda node: node.getRoleName() == role, True)]
+
+    def text(self, accessible_object):
+        return accessible_object.queryText().getText(0, -1)
+
+    def is_checked(self, accessible_object):
+        import pyatspi
+
+        return accessible_object.getState().contains(pyatspi.STATE_CHECKED)
 
     def centre_of(self, accessible_object):
         import pyatspi
 
         extents = accessible_object.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
         return extents.x + extents.width // 2, extents.y + extents.height // 2
+
+    def click(self, role, name, parent=None, button=1):
+        """Clicks the middle of an accessible object with the mouse, as a user would."""
+        self.click_at(*self.centre_of(self.accessible(role, name, parent)), button)
+
+    def choose(self, window, menu, item):
+        """Chooses an item from a menu of the window's menu bar with the mouse."""
+        self.activate(window)
+        self.click("menu item", menu)
+        self.click("menu item", item)
 
     # Ending ------------------------------------------------------------------------------
 
@@ -262,6 +334,3 @@ class App:
         if self.process.poll() is None:
             os.killpg(self.process.pid, sig)
             self.process.wait(5)
-
-    def output(self):
-        return "\n".join(self.lines)
