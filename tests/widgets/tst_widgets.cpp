@@ -1,0 +1,298 @@
+#include "AppTest.h"
+#include "CapturedStdout.h"
+
+#include "app/MainScene.h"
+#include "app/MainView.h"
+#include "app/Preferences.h"
+#include "commands/ExportCommands.h"
+#include "commands/MenuBarButton.h"
+#include "commands/MenuBarPopup.h"
+#include "navigation/Pane.h"
+#include "navigation/Sidebar.h"
+#include "window/AlwaysOnTop.h"
+#include "window/WindowReflection.h"
+#include "windows/AboutCommand.h"
+#include "windows/AboutWindow.h"
+#include "windows/AttributionsWindow.h"
+#include "windows/BundleInfo.h"
+#include "windows/GeneralSettingsTab.h"
+#include "windows/SettingsWindow.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSplitter>
+#include <QTimer>
+#include <QWindow>
+
+using namespace Qt::StringLiterals;
+using Opener = QWidget *(*)();
+
+namespace {
+
+bool isOnTop(const QWidget &window)
+{
+    return window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+} // namespace
+
+class WidgetsTest : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit WidgetsTest(SidebarApp &app)
+        : m_app(app)
+    {}
+
+private slots:
+    void init() { m_app.preferences().setAlwaysOnTop(false); }
+    // A failed check leaves its windows open; later tests count on there being none.
+    void cleanup() { closeAll<QWidget>(); }
+
+    void contentNeverBelow400By300_data()
+    {
+        QTest::addColumn<QSize>("requested");
+        QTest::newRow("tiny") << QSize(50, 40);
+        QTest::newRow("too narrow") << QSize(200, 700);
+        QTest::newRow("too low") << QSize(900, 100);
+    }
+
+    void contentNeverBelow400By300()
+    {
+        QFETCH(QSize, requested);
+        mainWindow()->resize(requested);
+        QVERIFY(m_view->width() >= 400 && m_view->height() >= 300);
+    }
+
+    void sidebarWidthStaysWithinLimits_data()
+    {
+        QTest::addColumn<int>("drag");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("within") << 60 << 240;
+        QTest::newRow("far right") << 500 << Sidebar::maximumWidth;
+        QTest::newRow("left of the minimum") << -120 << Sidebar::minimumWidth;
+    }
+
+    void sidebarWidthStaysWithinLimits()
+    {
+        QFETCH(int, drag);
+        QFETCH(int, expected);
+        QMainWindow *window = mainWindow();
+        QCOMPARE(m_view->sidebar()->width(), Sidebar::minimumWidth);
+        QWidget *handle = m_view->findChild<QSplitter *>(u"mainSplitter"_s)->handle(1);
+        const QPoint start = handle->rect().center(), end = start + QPoint(drag, 0);
+        QTest::mousePress(handle, Qt::LeftButton, {}, start);
+        QMouseEvent move(QEvent::MouseMove, end, handle->mapToGlobal(end), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(handle, &move);
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, end);
+        QCOMPARE(m_view->sidebar()->width(), expected);
+        // Resizing the window, or hiding and showing the column, keeps the user's width.
+        window->resize(1100, 700);
+        m_view->toggleSidebarAction()->trigger();
+        QVERIFY(!m_view->sidebar()->isVisible());
+        m_view->toggleSidebarAction()->trigger();
+        QTRY_COMPARE(m_view->sidebar()->width(), expected);
+    }
+
+    void paneBackgroundFollowsTheAppearanceWhileShown()
+    {
+        mainWindow();
+        const QPalette light = QApplication::palette();
+        QPalette dark = light;
+        dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
+        dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+        // grab() paints the window background first, so a transparent fill would show it.
+        const auto corner = [this] { return m_view->detail()->grab().toImage().pixelColor(2, 2); };
+        QCOMPARE(corner(), QColor(Qt::white));
+        QApplication::setPalette(dark);
+        QTRY_COMPARE(corner(), dark.color(QPalette::Window));
+        QApplication::setPalette(light);
+        QTRY_COMPARE(corner(), QColor(Qt::white));
+    }
+
+    void menusInOrderWithTheirShortcuts()
+    {
+        QStringList menus;
+        for (const QAction *menu : mainWindow()->menuBar()->actions()) {
+            menus.append(u"|"_s + menu->text().remove(u'&'));
+            for (const QAction *item : menu->menu()->actions())
+                menus.append(item->isSeparator() ? u"-"_s
+                                                 : QString(item->text().remove(u'&') + u' ' +
+                                                           item->shortcut().toString())
+                                                       .trimmed());
+        }
+        // Settings and Quit take the platform's standard keys, which the offscreen platform lacks.
+        QCOMPARE(menus.join(u", "_s),
+                 u"|File, Export…, -, Settings…, -, Quit, |View, Toggle Sidebar, |Window, "
+                 "Minimize Ctrl+M, Zoom, -, Toggle Always on Top, |Commands, Build Ctrl+B, -, "
+                 "Do Stuff Ctrl+D, |Help, About Pillowrock"_s);
+    }
+
+    void failedExportIsReportedAndLeavesNothing()
+    {
+        QMainWindow *window = mainWindow();
+        auto *exporter = window->findChild<ExportCommands *>();
+        QSignalSpy finished(exporter, &ExportCommands::exportFinished);
+        exporter->exportAction()->trigger();
+        // Nothing can be created below a regular file, whoever runs the test.
+        const QString path = QCoreApplication::applicationFilePath() + u"/MyDocument.tsv"_s;
+        exporter->answerExportDialog(path);
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(finished.first().first().toBool(), false);
+        QVERIFY(!QFile::exists(path));
+        auto *message = window->findChild<QMessageBox *>(u"exportFailedMessage"_s);
+        QVERIFY(message && message->isVisible());
+        QVERIFY(message->text().contains(QDir::toNativeSeparators(path)));
+        message->accept();
+        QTRY_VERIFY(!exporter->isShowingExportDialog());
+        exporter->exportAction()->trigger(); // and the dialog comes again
+        QVERIFY(exporter->exportDialog());
+        exporter->answerExportDialog({});
+    }
+
+    void storedChoiceCountsAtCapture_data()
+    {
+        QTest::addColumn<QList<bool>>("changes"); // made after showing, before the capture
+        QTest::newRow("stored on") << QList<bool>{true};
+        QTest::newRow("stored off") << QList<bool>{false};
+        QTest::newRow("changed before capture") << QList<bool>{true, false, true};
+    }
+
+    // The level is set on the window as it is: it is never hidden or made anew.
+    void storedChoiceCountsAtCapture()
+    {
+        QFETCH(QList<bool>, changes);
+        QMainWindow window;
+        auto *alwaysOnTop = new AlwaysOnTop(m_app.preferences(), &window);
+        QSignalSpy captured(window.findChild<WindowReflection *>(), &WindowReflection::captured);
+        window.show();
+        for (bool on : changes)
+            m_app.preferences().setAlwaysOnTop(on);
+        // The window is looked up one event-loop turn after showing.
+        QVERIFY(!alwaysOnTop->window());
+        QVERIFY(captured.wait());
+        QCOMPARE(alwaysOnTop->window(), window.windowHandle());
+        QCOMPARE(isOnTop(window), changes.last());
+        QSignalSpy hidden(window.windowHandle(), &QWindow::visibleChanged);
+        const WId id = window.winId();
+        for (bool on : {true, false, true}) {
+            m_app.preferences().setAlwaysOnTop(on);
+            QCOMPARE(isOnTop(window), on);
+        }
+        QCOMPARE(window.winId(), id);
+        QCOMPARE(hidden.count(), 0);
+    }
+
+    void everyRequestOpensANewWindowFreedOnClose_data()
+    {
+        QTest::addColumn<Opener>("open");
+        QTest::newRow("about") << Opener([]() -> QWidget * { return openAboutWindow(); });
+        QTest::newRow("attributions")
+            << Opener([]() -> QWidget * { return openAttributionsWindow(); });
+    }
+
+    void everyRequestOpensANewWindowFreedOnClose()
+    {
+        QFETCH(Opener, open);
+        QPointer<QWidget> first = open();
+        QPointer<QWidget> second = open();
+        QVERIFY(first != second && first->isVisible() && second->isVisible());
+        QVERIFY(second->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        closeAndDelete(second);
+        QVERIFY(!second && first->isVisible());
+        const qsizetype widgets = QApplication::allWidgets().size();
+        for (int i = 0; i < 20; ++i)
+            closeAndDelete(open());
+        QCOMPARE(QApplication::allWidgets().size(), widgets);
+    }
+
+    void aboutWithoutDictionarySaysNotAvailable()
+    {
+        AboutWindow window{BundleInfo()};
+        QStringList shown{AboutCommand::text(BundleInfo())};
+        for (const QString &name : {u"aboutName"_s, u"aboutVersion"_s, u"aboutCopyright"_s}) {
+            const auto *label = window.findChild<QLabel *>(name);
+            QVERIFY(label && label->textFormat() == Qt::PlainText); // dictionary text is no markup
+            shown.append(label->text());
+        }
+        QCOMPARE(shown, (QStringList{u"About N/A"_s, u"N/A"_s, u"Version N/A (N/A)"_s, u"N/A"_s}));
+    }
+
+    void settingsStoreEveryKeystroke()
+    {
+        m_app.preferences().setName(u"x"_s);
+        QPointer<SettingsWindow> window = m_app.openSettingsWindow();
+        QStringList stored;
+        QObject listening;
+        connect(&m_app.preferences(), &Preferences::changed, &listening,
+                [&] { stored.append(m_app.preferences().name()); });
+        QLineEdit *field = window->generalTab()->nameField();
+        const QByteArray printed = capturedStdout([&] {
+            QTest::keyClick(field, Qt::Key_Backspace);
+            QTest::keyClicks(field, u"Zo"_s);
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, u"ë"_s, Qt::NoModifier);
+            QTest::keyClick(field, Qt::Key_Return);
+            QTest::mouseClick(window->findChild<QPushButton *>(u"applyButton"_s), Qt::LeftButton);
+        });
+        QCOMPARE(stored, (QStringList{QString(""_L1), u"Z"_s, u"Zo"_s, u"Zoë"_s}));
+        QCOMPARE(printed, "On commit!\nApply!\n"_ba);
+        // Stored as typed: closing loses nothing, and the next window shows it.
+        closeAndDelete(window);
+        QCOMPARE(Preferences().name(), u"Zoë"_s);
+        QCOMPARE(m_app.openSettingsWindow()->generalTab()->nameField()->text(), u"Zoë"_s);
+    }
+
+    void trayClickRouting_data()
+    {
+        QTest::addColumn<QSystemTrayIcon::ActivationReason>("reason");
+        QTest::addColumn<int>("popups");
+        QTest::addColumn<int>("menus");
+        QTest::newRow("left click: popup") << QSystemTrayIcon::Trigger << 1 << 0;
+        QTest::newRow("right click: menu") << QSystemTrayIcon::Context << 0 << 1;
+        QTest::newRow("double click: nothing") << QSystemTrayIcon::DoubleClick << 0 << 0;
+    }
+
+    void trayClickRouting()
+    {
+        QFETCH(QSystemTrayIcon::ActivationReason, reason);
+        MenuBarButton button;
+        button.showMenu(reason);
+        QTEST(closeAll<MenuBarPopup>(), "popups");
+        QTEST(closeAll<QMenu>(), "menus");
+    }
+
+    // Last: it runs the application's event loop to its end.
+    void closingTheLastWindowQuits()
+    {
+        QMainWindow *window = mainWindow();
+        QTimer::singleShot(0, window, &QWidget::close);
+        QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(2); });
+        QCOMPARE(QApplication::exec(), 0);
+    }
+
+private:
+    QMainWindow *mainWindow()
+    {
+        QMainWindow *window = m_app.scene().openMainWindow();
+        window->resize(900, 600);
+        m_view = window->findChild<MainView *>();
+        return QTest::qWaitForWindowExposed(window) ? window : nullptr;
+    }
+
+    SidebarApp &m_app;
+    MainView *m_view = nullptr;
+};
+
+int main(int argc, char *argv[])
+{
+    return runWithApp<WidgetsTest>(argc, argv);
+}
+#include "tst_widgets.moc"
