@@ -68,10 +68,8 @@ QStringList visibleTexts(QWidget *window)
                 texts << tabs->tabText(i) << tabs->tabToolTip(i);
         }
         if (auto *list = qobject_cast<QListWidget *>(widget)) {
-            for (int row = 0; row < list->count(); ++row) {
-                for (int role : {Qt::DisplayRole, Qt::ToolTipRole, Qt::AccessibleTextRole})
-                    texts << list->item(row)->data(role).toString();
-            }
+            for (int row = 0; row < list->count(); ++row)
+                texts << list->item(row)->text() << list->item(row)->toolTip();
         }
         actions << widget->actions();
     }

@@ -33,15 +33,6 @@
 using namespace Qt::StringLiterals;
 using Opener = QWidget *(*)();
 
-namespace {
-
-bool isOnTop(const QWidget &window)
-{
-    return window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint);
-}
-
-} // namespace
-
 class WidgetsTest : public QObject
 {
     Q_OBJECT
@@ -171,6 +162,9 @@ private slots:
     {
         QFETCH(QList<bool>, changes);
         QMainWindow window;
+        const auto isOnTop = [&window] {
+            return window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint);
+        };
         auto *alwaysOnTop = new AlwaysOnTop(m_app.preferences(), &window);
         QSignalSpy captured(window.findChild<WindowReflection *>(), &WindowReflection::captured);
         window.show();
@@ -180,12 +174,12 @@ private slots:
         QVERIFY(!alwaysOnTop->window());
         QVERIFY(captured.wait());
         QCOMPARE(alwaysOnTop->window(), window.windowHandle());
-        QCOMPARE(isOnTop(window), changes.last());
+        QCOMPARE(isOnTop(), changes.last());
         QSignalSpy hidden(window.windowHandle(), &QWindow::visibleChanged);
         const WId id = window.winId();
         for (bool on : {true, false, true}) {
             m_app.preferences().setAlwaysOnTop(on);
-            QCOMPARE(isOnTop(window), on);
+            QCOMPARE(isOnTop(), on);
         }
         QCOMPARE(window.winId(), id);
         QCOMPARE(hidden.count(), 0);
