@@ -12,25 +12,9 @@ from harness import ARTIFACTS, DRAG_SOURCE, DesktopCase, wait_until
 SAMPLE_TSV = b"Name\tNumber\nEllis Marwood\t99\nTobin Harcrow\t66\nGavin Oakfield\t21\nOlen Brisco\t13\n"
 EXPORT_TITLE = "^Export — Pillowrock$"
 ABOUT_TITLE = "^About Pillowrock$"
-# Sidebar entry, screenshot name, window title, and an object its pane shows.
-PANES = [("Hello, World!", "hello-world", "Hello, World! — Pillowrock", ("check box", "Always on top")),
-         ("What's Up?", "whats-up", "What's Up? — Pillowrock", ("label", "What's up, Holly?")),
-         ("More Stuff", "more-stuff", "Pillowrock", ("label", "Drop files here"))]
 
 
 class MainWindow(DesktopCase):
-    def test_launch_shows_one_window_with_the_placeholder_then_each_entry_its_pane(self):
-        app = self.launch()
-        window = self.main_window(app)
-        app.accessible("label", "No entry selected")
-        self.assertEqual(app.windows(), [window])
-        for entry, _, title, shown in PANES:
-            with self.subTest(entry):
-                app.click("list item", entry)
-                app.accessible(*shown)
-                wait_until(lambda: app.title(window) == title, f"the title {title!r}")
-        self.assertEqual(app.lines, [])
-
     def test_search_field_narrows_the_greetings(self):
         app = self.launch()
         self.main_window(app)
@@ -85,38 +69,30 @@ class MainWindow(DesktopCase):
 
 
 class AlwaysOnTop(DesktopCase):
-    def test_window_menu_pins_the_window_across_launches_without_unmapping_it(self):
-        app = self.launch()
-        window = self.main_window(app)
-        app.click("list item", "Hello, World!")
-        checkbox = app.accessible("check box", "Always on top")
-        self.assertFalse(app.checked(checkbox))
-        with self.desktop.watching_unmaps(window) as unmaps:
-            app.choose(window, "Window", "Toggle Always on Top")
-            wait_until(lambda: app.above(window), "the window above")
-            wait_until(lambda: app.checked(checkbox), "the checkbox ticked")
-        self.assertEqual(unmaps, [])
-        app.key(window, "ctrl+q")
-        self.assertEqual(app.process.wait(10), 0)
-
-        app = self.launch()
-        window = self.main_window(app)
-        wait_until(lambda: app.above(window), "the window above again")
-        app.click("list item", "Hello, World!")
-        self.assertTrue(app.checked(app.accessible("check box", "Always on top")))
-        with self.desktop.watching_unmaps(window) as unmaps:
-            app.click("check box", "Always on top")
-            wait_until(lambda: not app.above(window), "the window back down")
-        self.assertEqual(unmaps, [])
-        self.assertEqual(app.lines, [])
+    def test_window_menu_pins_the_window_across_launches_and_the_checkbox_unpins_it_without_unmapping(self):
+        for pinned, toggle in [(False, lambda: app.choose(window, "Window", "Toggle Always on Top")),
+                               (True, lambda: app.click("check box", "Always on top"))]:
+            app = self.launch()
+            window = self.main_window(app)
+            wait_until(lambda: app.above(window) == pinned, "the window's state from the last launch")
+            app.click("list item", "Hello, World!")
+            checkbox = app.accessible("check box", "Always on top")
+            self.assertEqual(app.checked(checkbox), pinned)
+            with self.desktop.watching_unmaps(window) as unmaps:
+                toggle()
+                wait_until(lambda: app.above(window) != pinned and app.checked(checkbox) != pinned, "the toggle")
+            self.assertEqual(unmaps, [])
+            app.key(window, "ctrl+q")
+            self.assertEqual(app.process.wait(10), 0)
+            self.assertEqual(app.lines, [])
 
 
 class Drops(DesktopCase):
     def test_files_dragged_from_another_program(self):
         folder = Path(self.enterContext(tempfile.TemporaryDirectory(prefix="pillowrock drop ")))
         one, two = folder / "Notes für später.txt", folder / "second.txt"
-        one.write_text("one")
-        two.write_text("two")
+        for path in (one, two):
+            path.write_text(path.name)
         for case, files, over_target, expected in [
                 ("one file", [one], True, ["Drop entered!", f"File was dropped: {one}"]),
                 ("two files", [one, two], True, ["Drop entered!"]),
@@ -196,7 +172,7 @@ class Settings(DesktopCase):
 
 
 class Screenshots(DesktopCase):
-    def test_every_window_in_light_and_dark(self):
+    def test_launch_each_pane_and_every_window_in_light_and_dark(self):
         for appearance, theme in [("light", "Adwaita"), ("dark", "Adwaita:dark")]:
             with self.subTest(appearance):
                 app = self.launch(QT_QPA_PLATFORMTHEME="gtk3", GTK_THEME=theme)
@@ -209,10 +185,15 @@ class Screenshots(DesktopCase):
 
                 main = self.main_window(app)
                 app.accessible("label", "No entry selected")
+                self.assertEqual(app.windows(), [main])
                 shot("empty", main)
-                for entry, name, _, shown in PANES:
+                for entry, name, title, shown in [
+                        ("Hello, World!", "hello-world", "Hello, World! — Pillowrock", ("check box", "Always on top")),
+                        ("What's Up?", "whats-up", "What's Up? — Pillowrock", ("label", "What's up, Holly?")),
+                        ("More Stuff", "more-stuff", "Pillowrock", ("label", "Drop files here"))]:
                     app.click("list item", entry)
                     app.accessible(*shown)
+                    wait_until(lambda: app.title(main) == title, f"the title {title!r}")
                     shot(name, main)
                 app.choose(main, "File", "Settings…")
                 settings = app.window("^Vestrandi Settings")
@@ -228,6 +209,7 @@ class Screenshots(DesktopCase):
                 app.click_at(*self.desktop.centre(app.window(kind="icon")))
                 self.desktop.screenshot(ARTIFACTS / "screenshots" / f"tray-popup-{appearance}.png",
                                         app.window(kind="popup"))
+                self.assertEqual(app.lines, [])
                 app.kill()
 
 
