@@ -51,9 +51,8 @@ class Desktop:
         self.env.pop("WAYLAND_DISPLAY", None)
 
     def start(self):
-        for tool in ("Xvfb", "icewm", "xdotool", "xprop", "xwininfo", "xev", "import", "dbus-daemon"):
-            if not shutil.which(tool):
-                raise unittest.SkipTest(f"{tool} is not installed")
+        if missing := [tool for tool in ("Xvfb", "icewm", "xdotool", "xwininfo", "xev") if not shutil.which(tool)]:
+            raise unittest.SkipTest(f"not installed: {', '.join(missing)}")
         for number in range(40, 60):
             socket = Path(f"/tmp/.X11-unix/X{number}")
             if socket.exists() or Path(f"/tmp/.X{number}-lock").exists():
@@ -68,8 +67,7 @@ class Desktop:
             raise unittest.SkipTest("no X server could start on displays :40 to :59")
         address, pid = self.run("dbus-daemon", "--session", "--fork", "--print-address=1", "--print-pid=1").split()
         self.bus_pid, self.env["DBUS_SESSION_BUS_ADDRESS"] = int(pid), address
-        if Path("/usr/libexec/at-spi-bus-launcher").exists():
-            self.spawn("/usr/libexec/at-spi-bus-launcher", "--launch-immediately")
+        self.spawn("/usr/libexec/at-spi-bus-launcher", "--launch-immediately")
         self.spawn("icewm")
         wait_until(lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in self.run("xprop", "-root"), "icewm", timeout=30)
         # This process reads the accessibility bus of this desktop, not the caller's.
@@ -282,8 +280,7 @@ class DesktopCase(unittest.TestCase):
             folder.mkdir(parents=True)
             self.desktop.run("import", "-window", "root", folder / "screen.png")
             for index, app in enumerate(self.apps):
-                (folder / f"app{index}.stdout").write_text("\n".join(app.lines + [""]))
-                (folder / f"app{index}.stderr").write_text("\n".join(app.stderr_lines + [""]))
+                (folder / f"app{index}.txt").write_text("\n".join(app.lines + ["--- stderr:"] + app.stderr_lines))
             print(f"\nkept the screen and the app's output in {folder}", file=sys.stderr)
         for app in self.apps:
             app.kill()

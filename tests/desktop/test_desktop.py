@@ -188,9 +188,9 @@ class Screenshots(DesktopCase):
                 self.assertEqual(app.windows(), [main])
                 shot("empty", main)
                 for entry, name, title, shown in [
-                        ("Hello, World!", "hello-world", "Hello, World! — Pillowrock", ("check box", "Always on top")),
-                        ("What's Up?", "whats-up", "What's Up? — Pillowrock", ("label", "What's up, Holly?")),
-                        ("More Stuff", "more-stuff", "Pillowrock", ("label", "Drop files here"))]:
+                    ("Hello, World!", "hello-world", "Hello, World! — Pillowrock", ("check box", "Always on top")),
+                    ("What's Up?", "whats-up", "What's Up? — Pillowrock", ("label", "What's up, Holly?")),
+                    ("More Stuff", "more-stuff", "Pillowrock", ("label", "Drop files here"))]:
                     app.click("list item", entry)
                     app.accessible(*shown)
                     wait_until(lambda: app.title(main) == title, f"the title {title!r}")
