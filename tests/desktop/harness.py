@@ -17,6 +17,8 @@ from pathlib import Path
 BINARY = Path(os.environ.get("PILLOWROCK_BINARY", Path(__file__).resolve().parents[2] / "build" / "pillowrock"))
 DRAG_SOURCE = Path(os.environ.get("PILLOWROCK_DRAGSOURCE", BINARY.parent / "tests" / "desktop" / "dragsource"))
 ARTIFACTS = Path(os.environ.get("PILLOWROCK_ARTIFACTS", BINARY.parent))
+ENV = dict(os.environ)
+ENV.pop("WAYLAND_DISPLAY", None)
 pyatspi = None  # imported once the desktop runs: it binds to the session bus at import time
 
 
@@ -41,117 +43,143 @@ def wait_until(predicate, what, timeout=10, interval=0.05):
     return result
 
 
-class Desktop:
+def spawn(*command):
+    """Starts a part of the desktop, ended again when the run is over."""
+    process = subprocess.Popen(command, env=ENV, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                               start_new_session=True)
+
+    def stop():
+        if process.poll() is None:
+            os.killpg(process.pid, signal.SIGTERM)
+            process.wait(5)
+
+    unittest.addModuleCleanup(stop)
+    return process
+
+
+def start_desktop():
     """Xvfb, a D-Bus session with the accessibility bus and icewm (a tray, honours always-on-top)."""
+    if missing := [tool for tool in ("Xvfb", "icewm", "xdotool", "xwininfo", "xev") if not shutil.which(tool)]:
+        raise unittest.SkipTest(f"not installed: {', '.join(missing)}")
+    for number in range(40, 60):
+        socket = Path(f"/tmp/.X11-unix/X{number}")
+        if socket.exists() or Path(f"/tmp/.X{number}-lock").exists():
+            continue
+        ENV["DISPLAY"] = f":{number}"
+        xvfb = spawn("Xvfb", f":{number}", "-screen", "0", "1280x800x24", "-nolisten", "tcp")
+        # Another Xvfb may take the number meanwhile: then this one ends.
+        wait_until(lambda: xvfb.poll() is not None or socket.exists(), "Xvfb", timeout=30)
+        if xvfb.poll() is None:
+            break
+    else:
+        raise unittest.SkipTest("no X server could start on displays :40 to :59")
+    runtime = tempfile.TemporaryDirectory(prefix="pillowrock-runtime-")
+    unittest.addModuleCleanup(runtime.cleanup)
+    ENV["XDG_RUNTIME_DIR"] = runtime.name
+    ENV["DBUS_SESSION_BUS_ADDRESS"], pid = run("dbus-daemon", "--session", "--fork", "--print-address=1",
+                                               "--print-pid=1").split()
+    unittest.addModuleCleanup(os.kill, int(pid), signal.SIGTERM)
+    spawn("/usr/libexec/at-spi-bus-launcher", "--launch-immediately")
+    spawn("icewm")
+    wait_until(lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in run("xprop", "-root"), "icewm", timeout=30)
+    # This process reads the accessibility bus of this desktop, not the caller's.
+    os.environ.update(DISPLAY=ENV["DISPLAY"], DBUS_SESSION_BUS_ADDRESS=ENV["DBUS_SESSION_BUS_ADDRESS"])
+    global pyatspi
+    import pyatspi
 
-    def __init__(self):
-        self.processes, self.bus_pid = [], None
-        self.runtime = tempfile.TemporaryDirectory(prefix="pillowrock-runtime-")
-        self.env = dict(os.environ, XDG_RUNTIME_DIR=self.runtime.name)
-        self.env.pop("WAYLAND_DISPLAY", None)
 
-    def start(self):
-        if missing := [tool for tool in ("Xvfb", "icewm", "xdotool", "xwininfo", "xev") if not shutil.which(tool)]:
-            raise unittest.SkipTest(f"not installed: {', '.join(missing)}")
-        for number in range(40, 60):
-            socket = Path(f"/tmp/.X11-unix/X{number}")
-            if socket.exists() or Path(f"/tmp/.X{number}-lock").exists():
-                continue
-            self.env["DISPLAY"] = f":{number}"
-            xvfb = self.spawn("Xvfb", f":{number}", "-screen", "0", "1280x800x24", "-nolisten", "tcp")
-            # Another Xvfb may take the number meanwhile: then this one ends.
-            wait_until(lambda: xvfb.poll() is not None or socket.exists(), "Xvfb", timeout=30)
-            if xvfb.poll() is None:
-                break
-        else:
-            raise unittest.SkipTest("no X server could start on displays :40 to :59")
-        address, pid = self.run("dbus-daemon", "--session", "--fork", "--print-address=1", "--print-pid=1").split()
-        self.bus_pid, self.env["DBUS_SESSION_BUS_ADDRESS"] = int(pid), address
-        self.spawn("/usr/libexec/at-spi-bus-launcher", "--launch-immediately")
-        self.spawn("icewm")
-        wait_until(lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in self.run("xprop", "-root"), "icewm", timeout=30)
-        # This process reads the accessibility bus of this desktop, not the caller's.
-        os.environ.update(DISPLAY=self.env["DISPLAY"], DBUS_SESSION_BUS_ADDRESS=address)
-        global pyatspi
-        import pyatspi
-        return self
+def run(*command):
+    return subprocess.run(list(map(str, command)), env=ENV, capture_output=True, text=True).stdout
 
-    def spawn(self, *command):
-        self.processes.append(subprocess.Popen(command, env=self.env, stdout=subprocess.DEVNULL,
-                                               stderr=subprocess.DEVNULL, start_new_session=True))
-        return self.processes[-1]
 
-    def stop(self):
-        for process in reversed(self.processes):
-            if process.poll() is None:
-                os.killpg(process.pid, signal.SIGTERM)
-                process.wait(5)
-        if self.bus_pid:
-            os.kill(self.bus_pid, signal.SIGTERM)
-        self.runtime.cleanup()
+def xdotool(*arguments):
+    return run("xdotool", *arguments)
 
-    def run(self, *command):
-        return subprocess.run(list(map(str, command)), env=self.env, capture_output=True, text=True).stdout
 
-    def xdotool(self, *arguments):
-        return self.run("xdotool", *arguments)
+def title(window):
+    return xdotool("getwindowname", window).strip()
 
-    def screenshot(self, path, window):
-        """Saves the window's picture once two captures in a row agree: it is painted by then."""
-        captures = [None]
 
-        def settled():
-            captures.append(subprocess.run(["import", "-window", str(window), "ppm:-"], env=self.env,
-                                           capture_output=True).stdout)
-            return captures[-1] and captures[-1] == captures[-2]
+def above(window):
+    return "_NET_WM_STATE_ABOVE" in run("xprop", "-id", window, "_NET_WM_STATE")
 
-        wait_until(settled, f"the window {window} to settle", interval=0.1)
-        Path(path).parent.mkdir(parents=True, exist_ok=True)
-        subprocess.run(["convert", "ppm:-", str(path)], input=captures[-1], check=True)
 
-    def geometry(self, window):
-        shell = dict(line.split("=") for line in self.xdotool("getwindowgeometry", "--shell", window).split())
-        return tuple(int(shell[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
+def activate(window):
+    xdotool("windowactivate", "--sync", window)
 
-    def centre(self, window):
-        x, y, width, height = self.geometry(window)
-        return x + width // 2, y + height // 2
 
-    @contextlib.contextmanager
-    def watching_unmaps(self, window):
-        """Collects every unmapping of the window while the block runs, from its X events."""
-        xev = subprocess.Popen(["stdbuf", "-oL", "xev", "-id", str(window), "-event", "structure",
-                                "-event", "property"], env=self.env, stdout=subprocess.PIPE)
-        events = follow(xev.stdout)
+def key(window, *keys):
+    activate(window)
+    xdotool("key", "--clearmodifiers", *keys)
 
-        def mark():
-            # Once xev reports a property change of our own, it has reported everything before it.
-            seen = len(events)
 
-            def set_and_look():
-                self.run("xprop", "-id", window, "-f", "_PILLOWROCK_MARK", "8s", "-set", "_PILLOWROCK_MARK", "1")
-                return any("(_PILLOWROCK_MARK)" in event for event in events[seen:])
+def type_text(text):
+    xdotool("type", "--delay", "20", text)
 
-            wait_until(set_and_look, "xev to follow the window", interval=0.1)
 
-        unmaps = []
-        try:
-            mark()
-            yield unmaps
-            mark()
-            unmaps += [event for event in events if event.startswith("UnmapNotify")]
-        finally:
-            xev.kill()
-            xev.wait()
+def click_at(x, y, button=1):
+    # No --sync: it waits forever when the pointer is already there, and the server handles the
+    # move before the click anyway.
+    xdotool("mousemove", x, y, "click", button)
+
+
+def geometry(window):
+    shell = dict(line.split("=") for line in xdotool("getwindowgeometry", "--shell", window).split())
+    return tuple(int(shell[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
+
+
+def centre(window):
+    x, y, width, height = geometry(window)
+    return x + width // 2, y + height // 2
+
+
+def screenshot(path, window):
+    """Saves the window's picture once two captures in a row agree: it is painted by then."""
+    captures = [None]
+
+    def settled():
+        captures.append(subprocess.run(["import", "-window", str(window), "ppm:-"], env=ENV,
+                                       capture_output=True).stdout)
+        return captures[-1] and captures[-1] == captures[-2]
+
+    wait_until(settled, f"the window {window} to settle", interval=0.1)
+    Path(path).parent.mkdir(parents=True, exist_ok=True)
+    subprocess.run(["convert", "ppm:-", str(path)], input=captures[-1], check=True)
+
+
+@contextlib.contextmanager
+def watching_unmaps(window):
+    """Collects every unmapping of the window while the block runs, from its X events."""
+    xev = subprocess.Popen(["stdbuf", "-oL", "xev", "-id", str(window), "-event", "structure", "-event", "property"],
+                           env=ENV, stdout=subprocess.PIPE)
+    events, unmaps = follow(xev.stdout), []
+
+    def mark():
+        # Once xev reports a property change of our own, it has reported everything before it.
+        seen = len(events)
+
+        def set_and_look():
+            run("xprop", "-id", window, "-f", "_PILLOWROCK_MARK", "8s", "-set", "_PILLOWROCK_MARK", "1")
+            return any("(_PILLOWROCK_MARK)" in event for event in events[seen:])
+
+        wait_until(set_and_look, "xev to follow the window", interval=0.1)
+
+    try:
+        mark()
+        yield unmaps
+        mark()
+        unmaps += [event for event in events if event.startswith("UnmapNotify")]
+    finally:
+        xev.kill()
+        xev.wait()
 
 
 class App:
     """A program started as a user would, with its own settings folder and its output read as written."""
 
-    def __init__(self, desktop, command, config_home, extra_env):
-        self.desktop = desktop
-        env = dict(desktop.env, XDG_CONFIG_HOME=str(config_home), QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                   QT_QPA_PLATFORM="xcb", **extra_env)
+    def __init__(self, command, config_home, extra_env):
+        env = dict(ENV, XDG_CONFIG_HOME=str(config_home), QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
+                   **extra_env)
         self.process = subprocess.Popen(list(map(str, command)), env=env, stdout=subprocess.PIPE,
                                         stderr=subprocess.PIPE, start_new_session=True)
         self.lines, self.stderr_lines = follow(self.process.stdout), follow(self.process.stderr)
@@ -159,45 +187,23 @@ class App:
     def wait_for_line(self, expected):
         wait_until(lambda: expected in self.lines, f"the line {expected!r}; got {self.lines}")
 
-    def windows(self, title=None, kind="managed"):
-        """Visible windows of this process of a kind: "managed" (with the title, a pattern), or
-        unmanaged: "icon" (the tray icon), "tooltip" or "popup" (a popup or a menu)."""
+    def windows(self, pattern=None, kind="managed"):
+        """Visible windows of this process of a kind: "managed" (with a title matching the pattern),
+        or unmanaged: "icon" (the tray icon), "tooltip" or "popup" (a popup or a menu)."""
         found = []
-        for window in self.desktop.xdotool("search", "--all", "--onlyvisible", "--pid", self.process.pid,
-                                           "--name", "").split():
-            if "Override Redirect State: yes" not in self.desktop.run("xwininfo", "-id", window):
+        for window in xdotool("search", "--all", "--onlyvisible", "--pid", self.process.pid, "--name", "").split():
+            if "Override Redirect State: yes" not in run("xwininfo", "-id", window):
                 its_kind = "managed"
             else:
-                types = self.desktop.run("xprop", "-id", window, "_NET_WM_WINDOW_TYPE")
+                types = run("xprop", "-id", window, "_NET_WM_WINDOW_TYPE")
                 its_kind = ("tooltip" if "_NET_WM_WINDOW_TYPE_TOOLTIP" in types
                             else "icon" if "_KDE_NET_WM_WINDOW_TYPE_OVERRIDE" in types else "popup")
-            if its_kind == kind and (title is None or re.search(title, self.title(window))):
+            if its_kind == kind and (pattern is None or re.search(pattern, title(window))):
                 found.append(int(window))
         return found
 
-    def window(self, title=None, kind="managed"):
-        return wait_until(lambda: next(iter(self.windows(title, kind)), None), f"a {kind} window {title or ''}")
-
-    def title(self, window):
-        return self.desktop.xdotool("getwindowname", window).strip()
-
-    def above(self, window):
-        return "_NET_WM_STATE_ABOVE" in self.desktop.run("xprop", "-id", window, "_NET_WM_STATE")
-
-    def activate(self, window):
-        self.desktop.xdotool("windowactivate", "--sync", window)
-
-    def key(self, window, *keys):
-        self.activate(window)
-        self.desktop.xdotool("key", "--clearmodifiers", *keys)
-
-    def type_text(self, text):
-        self.desktop.xdotool("type", "--delay", "20", text)
-
-    def click_at(self, x, y, button=1):
-        # No --sync: it waits forever when the pointer is already there, and the server handles
-        # the move before the click anyway.
-        self.desktop.xdotool("mousemove", x, y, "click", button)
+    def window(self, pattern=None, kind="managed"):
+        return wait_until(lambda: next(iter(self.windows(pattern, kind)), None), f"a {kind} window {pattern or ''}")
 
     def accessibles(self, role, name=None, parent=None):
         """The showing accessible objects of this app with the role, the name and the parent's name."""
@@ -219,44 +225,42 @@ class App:
         return wait_until(lambda: next(iter(self.accessibles(role, name, parent)), None),
                           f"accessible {role!r} named {name!r}", interval=0.1)
 
-    @staticmethod
-    def checked(node):
-        return node.getState().contains(pyatspi.STATE_CHECKED)
-
-    @staticmethod
-    def centre_of(node):
-        extents = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        return extents.x + extents.width // 2, extents.y + extents.height // 2
-
-    def click(self, role, name, parent=None, button=1):
-        self.click_at(*self.centre_of(self.accessible(role, name, parent)), button)
+    def click(self, role, name, parent=None):
+        click_at(*centre_of(self.accessible(role, name, parent)))
 
     def choose(self, window, menu, item):
         """Chooses an item from a menu of the window's menu bar with the mouse."""
-        self.activate(window)
+        activate(window)
         self.click("menu item", menu)
         self.click("menu item", item)
 
-    def kill(self, sig=signal.SIGKILL):
+    def kill(self):
         if self.process.poll() is None:
-            os.killpg(self.process.pid, sig)
+            os.killpg(self.process.pid, signal.SIGKILL)
             self.process.wait(5)
+
+
+def checked(node):
+    return node.getState().contains(pyatspi.STATE_CHECKED)
+
+
+def centre_of(node):
+    extents = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return extents.x + extents.width // 2, extents.y + extents.height // 2
 
 
 class DesktopCase(unittest.TestCase):
     """One desktop for the whole run (the accessibility bindings stay with the first session bus
     they meet), fresh settings and apps per test; the screen and output kept when a test fails."""
 
-    desktop = unavailable = None
+    started = unavailable = None
 
     @classmethod
     def setUpClass(cls):
-        if DesktopCase.desktop is None and DesktopCase.unavailable is None:
-            desktop = Desktop()
-            # Registered first, so that a desktop that started only in part is torn down too.
-            unittest.addModuleCleanup(desktop.stop)
+        if not DesktopCase.started and not DesktopCase.unavailable:
             try:
-                DesktopCase.desktop = desktop.start()
+                start_desktop()
+                DesktopCase.started = True
             except unittest.SkipTest as reason:
                 DesktopCase.unavailable = reason
                 print(f"\n*** DESKTOP TESTS SKIPPED: {reason} ***\n", file=sys.stderr, flush=True)
@@ -269,7 +273,7 @@ class DesktopCase(unittest.TestCase):
 
     def launch(self, *command, **extra_env):
         """Starts Pillowrock, or the given program, on the desktop."""
-        self.apps.append(App(self.desktop, command or [BINARY], self.config_home, extra_env))
+        self.apps.append(App(command or [BINARY], self.config_home, extra_env))
         return self.apps[-1]
 
     def tearDown(self):
@@ -278,7 +282,7 @@ class DesktopCase(unittest.TestCase):
         result = self._outcome.result
         if any(self in (test, getattr(test, "test_case", None)) for test, _ in result.errors + result.failures):
             folder.mkdir(parents=True)
-            self.desktop.run("import", "-window", "root", folder / "screen.png")
+            run("import", "-window", "root", folder / "screen.png")
             for index, app in enumerate(self.apps):
                 (folder / f"app{index}.txt").write_text("\n".join(app.lines + ["--- stderr:"] + app.stderr_lines))
             print(f"\nkept the screen and the app's output in {folder}", file=sys.stderr)

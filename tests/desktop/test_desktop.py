@@ -1,12 +1,12 @@
 """Pillowrock on a real X server, driven and read from outside as a user and a screen reader would."""
 
 import re
-import signal
 import tempfile
 import unittest
 from pathlib import Path
 
-from harness import ARTIFACTS, DRAG_SOURCE, DesktopCase, wait_until
+from harness import (ARTIFACTS, DRAG_SOURCE, DesktopCase, above, activate, centre, centre_of, checked, click_at,
+                     geometry, key, run, screenshot, title, type_text, wait_until, watching_unmaps, xdotool)
 
 # The sample table as the export writes it, byte for byte.
 SAMPLE_TSV = b"Name\tNumber\nEllis Marwood\t99\nTobin Harcrow\t66\nGavin Oakfield\t21\nOlen Brisco\t13\n"
@@ -27,8 +27,8 @@ class MainWindow(DesktopCase):
                             ("holly", []), (" ", []), ("", ["Holly", "Josh", "Rhonda", "Ted"])]:
             with self.subTest(repr(text)):
                 app.click("text", "Search", parent="Toolbar")
-                app.desktop.xdotool("key", "ctrl+a", "BackSpace")
-                app.type_text(text)
+                xdotool("key", "ctrl+a", "BackSpace")
+                type_text(text)
                 expected = [f"What's up, {name}?" for name in names]
                 wait_until(lambda: greetings() == expected, f"the greetings {expected}, showing {greetings()}")
         self.assertEqual(app.lines, [])
@@ -40,13 +40,13 @@ class MainWindow(DesktopCase):
         for button in ("Share", "Delete", "Build"):
             app.click("push button", button)
         wait_until(lambda: len(app.lines) == 3, "three lines")
-        app.key(window, "ctrl+b")
+        key(window, "ctrl+b")
         app.wait_for_line("Build!")
-        app.key(window, "ctrl+d")
+        key(window, "ctrl+d")
         app.wait_for_line("Do Stuff!")
         self.assertEqual(app.lines, ["Action!"] * 3 + ["Build!", "Do Stuff!"])
         app.window(kind="icon")
-        app.key(window, "alt+F4")
+        key(window, "alt+F4")
         self.assertEqual(app.process.wait(10), 0)
         self.assertEqual(app.stderr_lines, [])
 
@@ -59,9 +59,9 @@ class MainWindow(DesktopCase):
                 target = folder / f"chosen {answer}.tsv"
                 app.choose(window, "File", "Export…")
                 dialog = app.window(EXPORT_TITLE)
-                app.key(dialog, "ctrl+a")
-                app.type_text(str(target))
-                app.key(dialog, answer)
+                key(dialog, "ctrl+a")
+                type_text(str(target))
+                key(dialog, answer)
                 wait_until(lambda: not app.windows(EXPORT_TITLE), "the dialog to close")
                 self.assertEqual(target.read_bytes() if target.exists() else None, written)
         self.assertEqual(sorted(path.name for path in folder.iterdir()), ["chosen Return.tsv"])
@@ -74,15 +74,15 @@ class AlwaysOnTop(DesktopCase):
                                (True, lambda: app.click("check box", "Always on top"))]:
             app = self.launch()
             window = self.main_window(app)
-            wait_until(lambda: app.above(window) == pinned, "the window's state from the last launch")
+            wait_until(lambda: above(window) == pinned, "the window's state from the last launch")
             app.click("list item", "Hello, World!")
             checkbox = app.accessible("check box", "Always on top")
-            self.assertEqual(app.checked(checkbox), pinned)
-            with self.desktop.watching_unmaps(window) as unmaps:
+            self.assertEqual(checked(checkbox), pinned)
+            with watching_unmaps(window) as unmaps:
                 toggle()
-                wait_until(lambda: app.above(window) != pinned and app.checked(checkbox) != pinned, "the toggle")
+                wait_until(lambda: above(window) != pinned and checked(checkbox) != pinned, "the toggle")
             self.assertEqual(unmaps, [])
-            app.key(window, "ctrl+q")
+            key(window, "ctrl+q")
             self.assertEqual(app.process.wait(10), 0)
             self.assertEqual(app.lines, [])
 
@@ -101,23 +101,23 @@ class Drops(DesktopCase):
                 app = self.launch()
                 window = self.main_window(app)
                 app.click("list item", "More Stuff")
-                target = app.centre_of(app.accessible("label", "Drop files here"))
+                target = centre_of(app.accessible("label", "Drop files here"))
                 source = self.launch(DRAG_SOURCE, *files)
                 source_window = source.window("^Drag source")
-                self.desktop.xdotool("windowmove", "--sync", source_window, 900, 400)
-                start = self.desktop.centre(source_window)
-                self.desktop.xdotool("mousemove", *start, "mousedown", 1)
+                xdotool("windowmove", "--sync", source_window, 900, 400)
+                start = centre(source_window)
+                xdotool("mousemove", *start, "mousedown", 1)
                 # In steps, so that the target sees the drag arrive and move.
                 for x, y in [(target[0] + 20, target[1]), target]:
-                    self.desktop.xdotool("mousemove", x, y)
+                    xdotool("mousemove", x, y)
                 app.wait_for_line("Drop entered!")
                 if not over_target:
-                    self.desktop.xdotool("mousemove", *start)
+                    xdotool("mousemove", *start)
                     app.wait_for_line("Drop exited!")
-                self.desktop.xdotool("mouseup", 1)
+                xdotool("mouseup", 1)
                 source.wait_for_line("Drag ended")
                 # A line of our own, asked for after the drop, shows the app has handled it.
-                app.key(window, "ctrl+b")
+                key(window, "ctrl+b")
                 app.wait_for_line("Build!")
                 self.assertEqual(app.lines, expected + ["Build!"])
                 source.kill()
@@ -128,27 +128,27 @@ class Tray(DesktopCase):
     def test_tray_icon_menu_popup_about_and_quit(self):
         app = self.launch()
         main = self.main_window(app)
-        icon = self.desktop.centre(app.window(kind="icon"))
+        icon = centre(app.window(kind="icon"))
         # Popups are not in the accessibility tree: the keyboard chooses in them.
-        app.click_at(*icon, button=3)
+        click_at(*icon, button=3)
         app.window(kind="popup")
-        self.desktop.xdotool("key", "Down", "Down", "Return")
+        xdotool("key", "Down", "Down", "Return")
         app.wait_for_line("Do stuff")
 
-        app.click_at(*icon)
-        self.assertEqual(self.desktop.geometry(app.window(kind="popup"))[2:], (200, 200))
+        click_at(*icon)
+        self.assertEqual(geometry(app.window(kind="popup"))[2:], (200, 200))
         self.assertEqual(app.windows(ABOUT_TITLE), [])
-        self.desktop.xdotool("key", "space")
+        xdotool("key", "space")
         about = app.window(ABOUT_TITLE)
-        self.assertTrue(app.above(about))
-        app.activate(main)
-        stacking = self.desktop.run("xprop", "-root", "_NET_CLIENT_LIST_STACKING")
+        self.assertTrue(above(about))
+        activate(main)
+        stacking = run("xprop", "-root", "_NET_CLIENT_LIST_STACKING")
         stacking = [int(window, 16) for window in re.findall(r"0x[0-9a-f]+", stacking)]
         self.assertGreater(stacking.index(about), stacking.index(main))
 
-        app.click_at(*icon, button=3)
+        click_at(*icon, button=3)
         app.window(kind="popup")
-        self.desktop.xdotool("key", "Up", "Return")
+        xdotool("key", "Up", "Return")
         self.assertEqual(app.process.wait(10), 0)
         self.assertEqual(app.lines, ["Do stuff"])
 
@@ -162,10 +162,10 @@ class Settings(DesktopCase):
         name = "Ada Zoë Lovelace"
         app = self.launch()
         field = name_field(app)
-        app.click_at(*app.centre_of(field))
-        app.type_text(name)
+        click_at(*centre_of(field))
+        type_text(name)
         wait_until(lambda: field.queryText().getText(0, -1) == name, f"the field to show {name!r}")
-        app.kill(signal.SIGKILL)
+        app.kill()
         app = self.launch()
         self.assertEqual(name_field(app).queryText().getText(0, -1), name)
         self.assertEqual(app.lines, [])
@@ -178,36 +178,36 @@ class Screenshots(DesktopCase):
                 app = self.launch(QT_QPA_PLATFORMTHEME="gtk3", GTK_THEME=theme)
 
                 def shot(name, window):
-                    app.activate(window)
+                    activate(window)
                     # The pointer waits in a corner, so that nothing is hovered or shows a tooltip.
-                    self.desktop.xdotool("mousemove", 1270, 10)
-                    self.desktop.screenshot(ARTIFACTS / "screenshots" / f"{name}-{appearance}.png", window)
+                    xdotool("mousemove", 1270, 10)
+                    screenshot(ARTIFACTS / "screenshots" / f"{name}-{appearance}.png", window)
 
                 main = self.main_window(app)
                 app.accessible("label", "No entry selected")
                 self.assertEqual(app.windows(), [main])
                 shot("empty", main)
-                for entry, name, title, shown in [
+                for entry, name, caption, shown in [
                     ("Hello, World!", "hello-world", "Hello, World! — Pillowrock", ("check box", "Always on top")),
                     ("What's Up?", "whats-up", "What's Up? — Pillowrock", ("label", "What's up, Holly?")),
                     ("More Stuff", "more-stuff", "Pillowrock", ("label", "Drop files here"))]:
                     app.click("list item", entry)
                     app.accessible(*shown)
-                    wait_until(lambda: app.title(main) == title, f"the title {title!r}")
+                    wait_until(lambda: title(main) == caption, f"the title {caption!r}")
                     shot(name, main)
                 app.choose(main, "File", "Settings…")
                 settings = app.window("^Vestrandi Settings")
                 shot("settings", settings)
-                app.key(settings, "alt+F4")
+                key(settings, "alt+F4")
                 app.choose(main, "Help", "About Pillowrock")
                 about = app.window(ABOUT_TITLE)
                 shot("about", about)
                 app.click("push button", "Attributions")
                 attributions = app.window("^Attributions")
-                app.key(about, "alt+F4")
+                key(about, "alt+F4")
                 shot("attributions", attributions)
-                app.click_at(*self.desktop.centre(app.window(kind="icon")))
-                self.desktop.screenshot(ARTIFACTS / "screenshots" / f"tray-popup-{appearance}.png",
+                click_at(*centre(app.window(kind="icon")))
+                screenshot(ARTIFACTS / "screenshots" / f"tray-popup-{appearance}.png",
                                         app.window(kind="popup"))
                 self.assertEqual(app.lines, [])
                 app.kill()
