@@ -14,7 +14,7 @@ EXPORT_TITLE = "^Export — Pillowrock$"
 ABOUT_TITLE = "^About Pillowrock$"
 
 
-class MainWindow(DesktopCase):
+class Pillowrock(DesktopCase):
     def test_search_field_narrows_the_greetings(self):
         app = self.launch()
         self.main_window(app)
@@ -67,8 +67,6 @@ class MainWindow(DesktopCase):
         self.assertEqual(sorted(path.name for path in folder.iterdir()), ["chosen Return.tsv"])
         self.assertEqual(app.lines, [])
 
-
-class AlwaysOnTop(DesktopCase):
     def test_window_menu_pins_the_window_across_launches_and_the_checkbox_unpins_it_without_unmapping(self):
         for pinned, toggle in [(False, lambda: app.choose(window, "Window", "Toggle Always on Top")),
                                (True, lambda: app.click("check box", "Always on top"))]:
@@ -86,8 +84,6 @@ class AlwaysOnTop(DesktopCase):
             self.assertEqual(app.process.wait(10), 0)
             self.assertEqual(app.lines, [])
 
-
-class Drops(DesktopCase):
     def test_files_dragged_from_another_program(self):
         folder = Path(self.enterContext(tempfile.TemporaryDirectory(prefix="pillowrock drop ")))
         one, two = folder / "Notes für später.txt", folder / "second.txt"
@@ -123,8 +119,6 @@ class Drops(DesktopCase):
                 source.kill()
                 app.kill()
 
-
-class Tray(DesktopCase):
     def test_tray_icon_menu_popup_about_and_quit(self):
         app = self.launch()
         main = self.main_window(app)
@@ -152,8 +146,6 @@ class Tray(DesktopCase):
         self.assertEqual(app.process.wait(10), 0)
         self.assertEqual(app.lines, ["Do stuff"])
 
-
-class Settings(DesktopCase):
     def test_a_typed_name_survives_the_app_being_killed(self):
         def name_field(app):
             app.choose(self.main_window(app), "File", "Settings…")
@@ -170,8 +162,6 @@ class Settings(DesktopCase):
         self.assertEqual(name_field(app).queryText().getText(0, -1), name)
         self.assertEqual(app.lines, [])
 
-
-class Screenshots(DesktopCase):
     def test_launch_each_pane_and_every_window_in_light_and_dark(self):
         for appearance, theme in [("light", "Adwaita"), ("dark", "Adwaita:dark")]:
             with self.subTest(appearance):
