@@ -42,10 +42,10 @@ def wait_until(predicate, what, timeout=10, interval=0.05):
     return result
 
 
-def spawn(*command):
+def spawn(*command, pass_fds=()):
     """Starts a part of the desktop, ended again when the run is over."""
-    process = subprocess.Popen(command, env=ENV, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                               start_new_session=True)
+    process = subprocess.Popen(list(map(str, command)), env=ENV, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                               start_new_session=True, pass_fds=pass_fds)
 
     def stop():
         if process.poll() is None:
@@ -61,15 +61,16 @@ def start_desktop():
     if missing := [tool for tool in ("Xvfb", "icewm", "xdotool", "xwininfo", "xev") if not shutil.which(tool)]:
         raise unittest.SkipTest(f"not installed: {', '.join(missing)}")
     for number in range(40, 60):
-        socket = Path(f"/tmp/.X11-unix/X{number}")
-        if socket.exists() or Path(f"/tmp/.X{number}-lock").exists():
-            continue
-        ENV["DISPLAY"] = f":{number}"
-        xvfb = spawn("Xvfb", f":{number}", "-screen", "0", "1280x800x24", "-nolisten", "tcp")
-        # Another Xvfb may take the number meanwhile: then this one ends.
-        wait_until(lambda: xvfb.poll() is not None or socket.exists(), "Xvfb", timeout=30)
-        if xvfb.poll() is None:
-            break
+        # Xvfb writes the number to the pipe once it serves the display, or ends when the display
+        # is taken: a socket that appears may be another program's server.
+        ready, written = os.pipe()
+        spawn("Xvfb", f":{number}", "-displayfd", written, "-screen", "0", "1280x800x24", "-nolisten", "tcp",
+              pass_fds=[written])
+        os.close(written)
+        with os.fdopen(ready) as pipe:
+            if pipe.readline().strip() == str(number):
+                ENV["DISPLAY"] = f":{number}"
+                break
     else:
         raise unittest.SkipTest("no X server could start on displays :40 to :59")
     runtime = tempfile.TemporaryDirectory(prefix="pillowrock-runtime-")

@@ -197,8 +197,7 @@ class Pillowrock(DesktopCase):
                 key(about, "alt+F4")
                 shot("attributions", attributions)
                 click_at(*centre(app.window(kind="icon")))
-                screenshot(ARTIFACTS / "screenshots" / f"tray-popup-{appearance}.png",
-                                        app.window(kind="popup"))
+                screenshot(ARTIFACTS / "screenshots" / f"tray-popup-{appearance}.png", app.window(kind="popup"))
                 self.assertEqual(app.lines, [])
                 app.kill()
 
