@@ -1,5 +1,5 @@
-// Another program to drag files from: a small window that starts dragging the files named on its
-// command line when the mouse is pressed in it, and prints "Drag ended" when the drag is over.
+// Another program to drag files from: pressing the mouse in its window drags the files named on its
+// command line, and "Drag ended" is printed once the drag is over.
 #include <QApplication>
 #include <QDrag>
 #include <QMimeData>
@@ -8,17 +8,12 @@
 
 #include <cstdio>
 
-namespace {
-
 class DragSource final : public QWidget
 {
 public:
     explicit DragSource(const QList<QUrl> &urls)
         : m_urls(urls)
-    {
-        setWindowTitle(QStringLiteral("Drag source"));
-        resize(160, 160);
-    }
+    {}
 
 protected:
     void mousePressEvent(QMouseEvent *) override
@@ -37,8 +32,6 @@ private:
     QList<QUrl> m_urls;
 };
 
-} // namespace
-
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
@@ -46,6 +39,8 @@ int main(int argc, char *argv[])
     for (const QString &path : application.arguments().mid(1))
         urls.append(QUrl::fromLocalFile(path));
     DragSource source(urls);
+    source.setWindowTitle(QStringLiteral("Drag source"));
+    source.resize(160, 160);
     source.show();
     return application.exec();
 }

@@ -1,7 +1,4 @@
-"""A real desktop for Pillowrock's end-to-end tests: Xvfb, a D-Bus session with the accessibility
-bus, the icewm window manager (it has a tray and honours always-on-top), and the unchanged
-application binary driven from outside with xdotool, read with xprop, AT-SPI and its standard
-output. Everything started here is torn down again, also when a test fails."""
+"""A real desktop with the unchanged binary on it, driven by xdotool, read by xprop, AT-SPI and its output."""
 
 import contextlib
 import os
@@ -9,22 +6,23 @@ import re
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import threading
 import time
+import unittest
 from pathlib import Path
 
-DEFAULT_TIMEOUT = 10.0
-# The display numbers tried in turn; one that another X server holds is skipped.
-DISPLAYS = range(40, 60)
-
-
-class DesktopUnavailable(Exception):
-    pass
+BINARY = Path(os.environ.get("PILLOWROCK_BINARY", Path(__file__).resolve().parents[2] / "build" / "pillowrock"))
+DRAG_SOURCE = Path(os.environ.get("PILLOWROCK_DRAGSOURCE", BINARY.parent / "tests" / "desktop" / "dragsource"))
+ARTIFACTS = Path(os.environ.get("PILLOWROCK_ARTIFACTS", BINARY.parent))
+ENV = dict(os.environ)
+ENV.pop("WAYLAND_DISPLAY", None)
+pyatspi = None  # imported once the desktop runs: it binds to the session bus at import time
 
 
 def follow(stream):
-    """The lines of a stream, read as they are written into the returned list."""
+    """The stream's lines, appended to the returned list as they are written."""
     lines = []
 
     def read():
@@ -35,302 +33,253 @@ def follow(stream):
     return lines
 
 
-def wait_until(predicate, timeout=DEFAULT_TIMEOUT, interval=0.05, what="condition"):
+def wait_until(predicate, what, timeout=10, interval=0.05):
     deadline = time.monotonic() + timeout
-    while True:
-        result = predicate()
-        if result:
-            return result
+    while not (result := predicate()):
         if time.monotonic() > deadline:
-            raise AssertionError(f"timed out after {timeout:g} s waiting for {what}")
+            raise AssertionError(f"timed out after {timeout} s waiting for {what}")
         time.sleep(interval)
+    return result
 
 
-class Desktop:
-    """Xvfb + D-Bus session + accessibility bus + icewm, shared by every test of a run."""
+def spawn(*command, pass_fds=()):
+    """Starts a part of the desktop, ended again when the run is over."""
+    process = subprocess.Popen(list(map(str, command)), env=ENV, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                               start_new_session=True, pass_fds=pass_fds)
 
-    def __init__(self):
-        self.processes = []
-        self.env = None
-        self.bus_pid = None
-        self.runtime = None
+    def stop():
+        if process.poll() is None:
+            os.killpg(process.pid, signal.SIGTERM)
+            process.wait(5)
 
-    def start(self):
-        for tool in ("Xvfb", "icewm", "xdotool", "xprop", "xwininfo", "xev", "import", "dbus-daemon"):
-            if not shutil.which(tool):
-                raise DesktopUnavailable(f"{tool} is not installed")
-        for number in DISPLAYS:
-            if Path(f"/tmp/.X11-unix/X{number}").exists() or Path(f"/tmp/.X{number}-lock").exists():
-                continue
-            self.display = f":{number}"
-            self._spawn(["Xvfb", self.display, "-screen", "0", "1280x800x24", "-nolisten", "tcp"])
-            # Another Xvfb may have taken the number in the meantime: then this one ends.
-            xvfb = self.processes[-1]
-            wait_until(lambda: xvfb.poll() is not None or Path(f"/tmp/.X11-unix/X{number}").exists(),
-                       timeout=10, what="Xvfb")
-            if xvfb.poll() is None:
+    unittest.addModuleCleanup(stop)
+    return process
+
+
+def start_desktop():
+    """Xvfb, a D-Bus session with the accessibility bus and icewm (a tray, honours always-on-top)."""
+    if missing := [tool for tool in ("Xvfb", "icewm", "xdotool", "xwininfo", "xev") if not shutil.which(tool)]:
+        raise unittest.SkipTest(f"not installed: {', '.join(missing)}")
+    for number in range(40, 60):
+        # Xvfb writes the number to the pipe once it serves the display, or ends when the display
+        # is taken: a socket that appears may be another program's server.
+        ready, written = os.pipe()
+        spawn("Xvfb", f":{number}", "-displayfd", written, "-screen", "0", "1280x800x24", "-nolisten", "tcp",
+              pass_fds=[written])
+        os.close(written)
+        with os.fdopen(ready) as pipe:
+            if pipe.readline().strip() == str(number):
+                ENV["DISPLAY"] = f":{number}"
                 break
-            self.processes.pop()
-        else:
-            raise DesktopUnavailable(f"no X server could start on displays :{DISPLAYS[0]} to :{DISPLAYS[-1]}")
-        self.runtime = tempfile.TemporaryDirectory(prefix="pillowrock-runtime-")
-        self.env = dict(os.environ, DISPLAY=self.display, XDG_RUNTIME_DIR=self.runtime.name)
-        self.env.pop("WAYLAND_DISPLAY", None)
-        bus = subprocess.run(["dbus-daemon", "--session", "--fork", "--print-address=1", "--print-pid=1"],
-                             capture_output=True, text=True, check=True, env=self.env)
-        address, pid = bus.stdout.split()[:2]
-        self.bus_pid = int(pid)
-        self.env["DBUS_SESSION_BUS_ADDRESS"] = address
-        launcher = "/usr/libexec/at-spi-bus-launcher"
-        if Path(launcher).exists():
-            self._spawn([launcher, "--launch-immediately"])
-        self._spawn(["icewm"])
-        # The window manager owns the screen once it has set its supporting-WM-check property.
-        wait_until(lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in self.run(["xprop", "-root"]).stdout,
-                   timeout=10, what="icewm")
-        # This process reads the accessibility bus of this desktop, not the caller's.
-        os.environ["DBUS_SESSION_BUS_ADDRESS"] = address
-        os.environ["DISPLAY"] = self.display
-        return self
+    else:
+        raise unittest.SkipTest("no X server could start on displays :40 to :59")
+    runtime = tempfile.TemporaryDirectory(prefix="pillowrock-runtime-")
+    unittest.addModuleCleanup(runtime.cleanup)
+    ENV["XDG_RUNTIME_DIR"] = runtime.name
+    ENV["DBUS_SESSION_BUS_ADDRESS"], pid = run("dbus-daemon", "--session", "--fork", "--print-address=1",
+                                               "--print-pid=1").split()
+    unittest.addModuleCleanup(os.kill, int(pid), signal.SIGTERM)
+    spawn("/usr/libexec/at-spi-bus-launcher", "--launch-immediately")
+    spawn("icewm")
+    wait_until(lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in run("xprop", "-root"), "icewm", timeout=30)
+    # This process reads the accessibility bus of this desktop, not the caller's.
+    os.environ.update(DISPLAY=ENV["DISPLAY"], DBUS_SESSION_BUS_ADDRESS=ENV["DBUS_SESSION_BUS_ADDRESS"])
+    global pyatspi
+    import pyatspi
 
-    def _spawn(self, command):
-        self.processes.append(subprocess.Popen(command, env=self.env or os.environ, stdout=subprocess.DEVNULL,
-                                               stderr=subprocess.DEVNULL, start_new_session=True))
 
-    def stop(self):
-        for process in reversed(self.processes):
-            if process.poll() is None:
-                os.killpg(process.pid, signal.SIGTERM)
-                try:
-                    process.wait(5)
-                except subprocess.TimeoutExpired:
-                    os.killpg(process.pid, signal.SIGKILL)
-        self.processes.clear()
-        if self.bus_pid:
-            try:
-                os.kill(self.bus_pid, signal.SIGTERM)
-            except ProcessLookupError:
-                pass
-            self.bus_pid = None
-        if self.runtime:
-            self.runtime.cleanup()
-            self.runtime = None
+def run(*command):
+    return subprocess.run(list(map(str, command)), env=ENV, capture_output=True, text=True).stdout
 
-    def run(self, command, check=False):
-        return subprocess.run(command, env=self.env, capture_output=True, text=True, check=check)
 
-    def xdotool(self, *arguments):
-        return self.run(["xdotool", *map(str, arguments)]).stdout.strip()
+def xdotool(*arguments):
+    return run("xdotool", *arguments)
 
-    def screenshot(self, path, window="root"):
-        Path(path).parent.mkdir(parents=True, exist_ok=True)
-        self.run(["import", "-window", str(window), str(path)])
 
-    def settled_screenshot(self, path, window):
-        """Saves the window's picture once two captures in a row agree: it is painted by then."""
-        captures = [None]
+def title(window):
+    return xdotool("getwindowname", window).strip()
 
-        def settled():
-            captures.append(subprocess.run(["import", "-window", str(window), "ppm:-"], env=self.env,
-                                           capture_output=True).stdout)
-            return captures[-1] and captures[-1] == captures[-2]
 
-        wait_until(settled, interval=0.1, what=f"the window {window} to settle")
-        Path(path).parent.mkdir(parents=True, exist_ok=True)
-        subprocess.run(["convert", "ppm:-", str(path)], input=captures[-1], check=True)
+def above(window):
+    return "_NET_WM_STATE_ABOVE" in run("xprop", "-id", window, "_NET_WM_STATE")
 
-    def geometry(self, window):
-        """x, y, width and height of a window on the screen."""
-        shell = dict(line.split("=") for line in self.xdotool("getwindowgeometry", "--shell", window).split())
-        return tuple(int(shell[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
 
-    def centre(self, window):
-        x, y, width, height = self.geometry(window)
-        return x + width // 2, y + height // 2
+def activate(window):
+    xdotool("windowactivate", "--sync", window)
 
-    def stacking(self):
-        """The managed windows from bottom to top."""
-        output = self.run(["xprop", "-root", "_NET_CLIENT_LIST_STACKING"]).stdout
-        return [int(window, 16) for window in re.findall(r"0x[0-9a-f]+", output)]
 
-    @contextlib.contextmanager
-    def watching_unmaps(self, window):
-        """Collects every unmapping of the window while the block runs, from its X events."""
-        xev = subprocess.Popen(["stdbuf", "-oL", "xev", "-id", str(window), "-event", "structure",
-                                "-event", "property"], env=self.env, stdout=subprocess.PIPE)
-        events = follow(xev.stdout)
+def key(window, *keys):
+    activate(window)
+    xdotool("key", "--clearmodifiers", *keys)
 
-        def mark():
-            # A property change of our own, once xev reports it, shows that xev follows the window
-            # and has reported everything before it.
-            seen = len(events)
 
-            def set_and_look():
-                self.run(["xprop", "-id", str(window), "-f", "_PILLOWROCK_MARK", "8s", "-set", "_PILLOWROCK_MARK", "1"])
-                return any("(_PILLOWROCK_MARK)" in event for event in events[seen:])
+def type_text(text):
+    xdotool("type", "--delay", "20", text)
 
-            wait_until(set_and_look, interval=0.1, what="xev to follow the window")
 
-        unmaps = []
-        try:
-            mark()
-            yield unmaps
-            mark()
-            unmaps += [event for event in events if event.startswith("UnmapNotify")]
-        finally:
-            xev.kill()
-            xev.wait()
+def click_at(x, y, button=1):
+    # No --sync: it waits forever when the pointer is already there, and the server handles the
+    # move before the click anyway.
+    xdotool("mousemove", x, y, "click", button)
+
+
+def geometry(window):
+    shell = dict(line.split("=") for line in xdotool("getwindowgeometry", "--shell", window).split())
+    return tuple(int(shell[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
+
+
+def centre(window):
+    x, y, width, height = geometry(window)
+    return x + width // 2, y + height // 2
+
+
+def screenshot(path, window):
+    """Saves the window's picture once two captures in a row agree: it is painted by then."""
+    captures = [None]
+
+    def settled():
+        captures.append(subprocess.run(["import", "-window", str(window), "ppm:-"], env=ENV,
+                                       capture_output=True).stdout)
+        return captures[-1] and captures[-1] == captures[-2]
+
+    wait_until(settled, f"the window {window} to settle", interval=0.1)
+    Path(path).parent.mkdir(parents=True, exist_ok=True)
+    subprocess.run(["convert", "ppm:-", str(path)], input=captures[-1], check=True)
+
+
+@contextlib.contextmanager
+def watching_unmaps(window):
+    """Collects every unmapping of the window while the block runs, from its X events."""
+    xev = subprocess.Popen(["stdbuf", "-oL", "xev", "-id", str(window), "-event", "structure", "-event", "property"],
+                           env=ENV, stdout=subprocess.PIPE)
+    events, unmaps = follow(xev.stdout), []
+
+    def mark():
+        # Once xev reports a property change of our own, it has reported everything before it.
+        seen = len(events)
+
+        def set_and_look():
+            run("xprop", "-id", window, "-f", "_PILLOWROCK_MARK", "8s", "-set", "_PILLOWROCK_MARK", "1")
+            return any("(_PILLOWROCK_MARK)" in event for event in events[seen:])
+
+        wait_until(set_and_look, "xev to follow the window", interval=0.1)
+
+    try:
+        mark()
+        yield unmaps
+        mark()
+        unmaps += [event for event in events if event.startswith("UnmapNotify")]
+    finally:
+        xev.kill()
+        xev.wait()
 
 
 class App:
-    """A program as a user starts it (Pillowrock, unchanged, or a helper), with its own settings
-    folder and its standard output read line by line as it is written."""
+    """A program started as a user would, with its own settings folder and its output read as written."""
 
-    def __init__(self, desktop, command, config_home, extra_env=None):
-        self.desktop = desktop
-        env = dict(desktop.env, XDG_CONFIG_HOME=str(config_home), QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                   QT_QPA_PLATFORM="xcb")
-        env.update(extra_env or {})
+    def __init__(self, command, config_home, extra_env):
+        env = dict(ENV, XDG_CONFIG_HOME=str(config_home), QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
+                   **extra_env)
         self.process = subprocess.Popen(list(map(str, command)), env=env, stdout=subprocess.PIPE,
                                         stderr=subprocess.PIPE, start_new_session=True)
-        self.lines = follow(self.process.stdout)
-        self.stderr_lines = follow(self.process.stderr)
+        self.lines, self.stderr_lines = follow(self.process.stdout), follow(self.process.stderr)
 
-    def wait_for_line(self, expected, timeout=DEFAULT_TIMEOUT):
-        wait_until(lambda: expected in self.lines, timeout=timeout, what=f"the line {expected!r}; got {self.lines}")
+    def wait_for_line(self, expected):
+        wait_until(lambda: expected in self.lines, f"the line {expected!r}; got {self.lines}")
 
-    def output(self):
-        return "\n".join(self.lines)
+    def windows(self, pattern=None, kind="managed"):
+        """Visible windows of a kind: "managed" (titled after the pattern), "icon" (in the tray), "tooltip", "popup"."""
+        found = []
+        for window in xdotool("search", "--all", "--onlyvisible", "--pid", self.process.pid, "--name", "").split():
+            if "Override Redirect State: yes" not in run("xwininfo", "-id", window):
+                its_kind = "managed"
+            else:
+                types = run("xprop", "-id", window, "_NET_WM_WINDOW_TYPE")
+                its_kind = ("tooltip" if "_NET_WM_WINDOW_TYPE_TOOLTIP" in types
+                            else "icon" if "_KDE_NET_WM_WINDOW_TYPE_OVERRIDE" in types else "popup")
+            if its_kind == kind and (pattern is None or re.search(pattern, title(window))):
+                found.append(int(window))
+        return found
 
-    # Windows -----------------------------------------------------------------------------
+    def window(self, pattern=None, kind="managed"):
+        return wait_until(lambda: next(iter(self.windows(pattern, kind)), None), f"a {kind} window {pattern or ''}")
 
-    def _visible_windows(self):
-        found = self.desktop.run(["xdotool", "search", "--all", "--onlyvisible", "--pid", str(self.process.pid),
-                                  "--name", ""]).stdout.split()
-        return [int(window) for window in found]
-
-    def _unmanaged(self, kind):
-        """Visible windows of this process that no window manager sees, of one kind: "icon" (the
-        tray icon, embedded in the panel), "tooltip" or "popup" (a popup or a menu)."""
-        def kind_of(window):
-            types = self.desktop.run(["xprop", "-id", str(window), "_NET_WM_WINDOW_TYPE"]).stdout
-            return ("tooltip" if "_NET_WM_WINDOW_TYPE_TOOLTIP" in types
-                    else "icon" if "_KDE_NET_WM_WINDOW_TYPE_OVERRIDE" in types else "popup")
-
-        return [window for window in self._visible_windows() if self._override_redirect(window)
-                and kind_of(window) == kind]
-
-    def _override_redirect(self, window):
-        return "Override Redirect State: yes" in self.desktop.run(["xwininfo", "-id", str(window)]).stdout
-
-    def windows(self, name_pattern):
-        """Managed top-level windows of this process whose title matches the pattern."""
-        return [window for window in self._visible_windows() if not self._override_redirect(window)
-                and re.search(name_pattern, self.window_title(window))]
-
-    def tray_icon(self, timeout=DEFAULT_TIMEOUT):
-        return wait_until(lambda: next(iter(self._unmanaged("icon")), None), timeout=timeout, what="the tray icon")
-
-    def popup(self, timeout=DEFAULT_TIMEOUT):
-        return wait_until(lambda: next(iter(self._unmanaged("popup")), None), timeout=timeout, what="a popup")
-
-    def wait_for_window(self, name_pattern, timeout=DEFAULT_TIMEOUT):
-        return wait_until(lambda: next(iter(self.windows(name_pattern)), None), timeout=timeout,
-                          what=f"a window named {name_pattern!r}")
-
-    def net_wm_state(self, window):
-        output = self.desktop.run(["xprop", "-id", str(window), "_NET_WM_STATE"]).stdout
-        return set(re.findall(r"_NET_WM_STATE_[A-Z_]+", output))
-
-    def window_title(self, window):
-        return self.desktop.xdotool("getwindowname", window)
-
-    def activate(self, window):
-        self.desktop.xdotool("windowactivate", "--sync", window)
-
-    def key(self, window, *keys):
-        self.activate(window)
-        self.desktop.xdotool("key", "--clearmodifiers", *keys)
-
-    def type_text(self, text):
-        self.desktop.xdotool("type", "--delay", "20", text)
-
-    def click_at(self, x, y, button=1):
-        # No --sync: it waits forever when the pointer is already there, and the server handles
-        # the move before the click anyway.
-        self.desktop.xdotool("mousemove", x, y, "click", button)
-
-    # Accessibility tree ------------------------------------------------------------------
-
-    def _nodes(self, predicate, find_all):
-        import pyatspi  # imported late: it binds to the session bus at import time
-
-        def guarded(node):
+    def accessibles(self, role, name=None, parent=None):
+        """The showing accessible objects of this app with the role, the name and the parent's name."""
+        def matches(node):
             try:
-                return predicate(node) and node.getState().contains(pyatspi.STATE_SHOWING)
-            except Exception:
+                return (node.getRoleName() == role and name in (None, node.name) and parent in (None, node.parent.name)
+                        and node.getState().contains(pyatspi.STATE_SHOWING))
+            except Exception:  # an object that went away while read
                 return False
 
         found = []
         for application in pyatspi.Registry.getDesktop(0):
-            try:
-                if application is None or application.get_process_id() != self.process.pid:
-                    continue
-            except Exception:
-                continue
-            if find_all:
-                found += pyatspi.findAllDescendants(application, guarded)
-            elif (node := pyatspi.findDescendant(application, guarded, True)) is not None:
-                return [node]
+            with contextlib.suppress(Exception):
+                if application.get_process_id() == self.process.pid:
+                    found += pyatspi.findAllDescendants(application, matches)
         return found
 
-    def accessible(self, role, name=None, parent=None, timeout=DEFAULT_TIMEOUT):
-        """The first showing accessible object of this app with the role, the name and the parent's
-        name, waiting until it appears."""
-        def matches(node):
-            return (node.getRoleName() == role and name in (None, node.name)
-                    and parent in (None, node.parent.name))
+    def accessible(self, role, name=None, parent=None):
+        return wait_until(lambda: next(iter(self.accessibles(role, name, parent)), None),
+                          f"accessible {role!r} named {name!r}", interval=0.1)
 
-        return wait_until(lambda: next(iter(self._nodes(matches, False)), None), timeout=timeout, interval=0.1,
-                          what=f"accessible {role!r} named {name!r}")
-
-    def accessible_names(self, role):
-        """The names of every showing accessible object of this app with the role, in tree order."""
-        return [node.name for node in self._nodes(lambda node: node.getRoleName() == role, True)]
-
-    def text(self, accessible_object):
-        return accessible_object.queryText().getText(0, -1)
-
-    def is_checked(self, accessible_object):
-        import pyatspi
-
-        return accessible_object.getState().contains(pyatspi.STATE_CHECKED)
-
-    def centre_of(self, accessible_object):
-        import pyatspi
-
-        extents = accessible_object.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        return extents.x + extents.width // 2, extents.y + extents.height // 2
-
-    def click(self, role, name, parent=None, button=1):
-        """Clicks the middle of an accessible object with the mouse, as a user would."""
-        self.click_at(*self.centre_of(self.accessible(role, name, parent)), button)
+    def click(self, role, name, parent=None):
+        click_at(*centre_of(self.accessible(role, name, parent)))
 
     def choose(self, window, menu, item):
         """Chooses an item from a menu of the window's menu bar with the mouse."""
-        self.activate(window)
+        activate(window)
         self.click("menu item", menu)
         self.click("menu item", item)
 
-    # Ending ------------------------------------------------------------------------------
-
-    def wait_for_exit(self, timeout=DEFAULT_TIMEOUT):
-        try:
-            return self.process.wait(timeout)
-        except subprocess.TimeoutExpired:
-            raise AssertionError(f"the app did not end within {timeout:g} s")
-
-    def kill(self, sig=signal.SIGKILL):
+    def kill(self):
         if self.process.poll() is None:
-            os.killpg(self.process.pid, sig)
+            os.killpg(self.process.pid, signal.SIGKILL)
             self.process.wait(5)
+
+
+def checked(node):
+    return node.getState().contains(pyatspi.STATE_CHECKED)
+
+
+def centre_of(node):
+    extents = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return extents.x + extents.width // 2, extents.y + extents.height // 2
+
+
+class DesktopCase(unittest.TestCase):
+    """One desktop per run (pyatspi keeps the first session bus it meets), fresh settings per test."""
+
+    @classmethod
+    def setUpClass(cls):
+        try:
+            start_desktop()
+        except unittest.SkipTest as reason:
+            print(f"\n*** DESKTOP TESTS SKIPPED: {reason} ***\n", file=sys.stderr, flush=True)
+            raise
+
+    def setUp(self):
+        self.config_home = Path(self.enterContext(tempfile.TemporaryDirectory(prefix="pillowrock-config-")))
+        self.apps = []
+
+    def launch(self, *command, **extra_env):
+        """Starts Pillowrock, or the given program, on the desktop."""
+        self.apps.append(App(command or [BINARY], self.config_home, extra_env))
+        return self.apps[-1]
+
+    def tearDown(self):
+        folder = ARTIFACTS / "desktop-failures" / self._testMethodName
+        shutil.rmtree(folder, ignore_errors=True)
+        result = self._outcome.result
+        if any(self in (test, getattr(test, "test_case", None)) for test, _ in result.errors + result.failures):
+            folder.mkdir(parents=True)
+            run("import", "-window", "root", folder / "screen.png")
+            for index, app in enumerate(self.apps):
+                (folder / f"app{index}.txt").write_text("\n".join(app.lines + ["--- stderr:"] + app.stderr_lines))
+            print(f"\nkept the screen and the app's output in {folder}", file=sys.stderr)
+        for app in self.apps:
+            app.kill()
+
+    def main_window(self, app):
+        return app.window("^Pillowrock$")

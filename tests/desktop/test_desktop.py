@@ -1,71 +1,54 @@
-"""Pillowrock on a real X server, driven and read from outside as a user and a screen reader
-would. Run by ctest (label desktop) through `make test`."""
+"""Pillowrock on a real X server, driven and read from outside as a user and a screen reader would."""
 
-import signal
+import re
 import tempfile
 import unittest
 from pathlib import Path
 
-from desktop_case import ARTIFACTS, DRAG_SOURCE, DesktopCase
-from harness import wait_until
+from harness import (ARTIFACTS, DRAG_SOURCE, DesktopCase, above, activate, centre, centre_of, checked, click_at,
+                     geometry, key, run, screenshot, title, type_text, wait_until, watching_unmaps, xdotool)
 
 # The sample table as the export writes it, byte for byte.
 SAMPLE_TSV = b"Name\tNumber\nEllis Marwood\t99\nTobin Harcrow\t66\nGavin Oakfield\t21\nOlen Brisco\t13\n"
 EXPORT_TITLE = "^Export — Pillowrock$"
+ABOUT_TITLE = "^About Pillowrock$"
 
 
-class MainWindow(DesktopCase):
-    def test_launch_shows_one_titled_window_with_the_placeholder(self):
-        app = self.launch()
-        window = self.main_window(app)
-        self.assertEqual(app.window_title(window), "Pillowrock")
-        app.accessible("label", "No entry selected")
-        self.assertEqual(app.windows(".*"), [window])
-        self.assertEqual(app.lines, [])
-
-    def test_sidebar_entries_show_their_panes(self):
-        app = self.launch()
-        window = self.main_window(app)
-        for entry, title, shown in [("Hello, World!", "Hello, World! — Pillowrock", ("check box", "Always on top")),
-                                    ("What's Up?", "What's Up? — Pillowrock", ("label", "What's up, Holly?")),
-                                    ("More Stuff", "Pillowrock", ("label", "Drop files here"))]:
-            with self.subTest(entry):
-                app.click("list item", entry)
-                app.accessible(*shown)
-                wait_until(lambda: app.window_title(window) == title, what=f"the title {title!r}")
-        self.assertEqual(app.lines, [])
-
+class Pillowrock(DesktopCase):
     def test_search_field_narrows_the_greetings(self):
         app = self.launch()
         self.main_window(app)
         app.click("list item", "What's Up?")
+
+        def greetings():
+            return [node.name for node in app.accessibles("label") if node.name.startswith("What's up, ")]
+
         for text, names in [("o", ["Holly", "Josh", "Rhonda"]), ("h", ["Josh", "Rhonda"]), ("H", ["Holly"]),
                             ("holly", []), (" ", []), ("", ["Holly", "Josh", "Rhonda", "Ted"])]:
             with self.subTest(repr(text)):
                 app.click("text", "Search", parent="Toolbar")
-                app.desktop.xdotool("key", "ctrl+a", "BackSpace")
-                app.type_text(text)
+                xdotool("key", "ctrl+a", "BackSpace")
+                type_text(text)
                 expected = [f"What's up, {name}?" for name in names]
-                wait_until(lambda: self.greetings(app) == expected,
-                           what=f"the greetings {expected}, showing {self.greetings(app)}")
+                wait_until(lambda: greetings() == expected, f"the greetings {expected}, showing {greetings()}")
         self.assertEqual(app.lines, [])
 
-    @staticmethod
-    def greetings(app):
-        return [name for name in app.accessible_names("label") if name.startswith("What's up, ")]
-
-    def test_toolbar_buttons_and_shortcuts_print_their_lines(self):
+    def test_toolbar_buttons_and_shortcuts_print_their_lines_and_closing_the_window_ends_the_process(self):
         app = self.launch()
         window = self.main_window(app)
         app.click("list item", "What's Up?")
         for button in ("Share", "Delete", "Build"):
             app.click("push button", button)
-        wait_until(lambda: len(app.lines) == 3, what="three lines")
-        app.key(window, "ctrl+b")
+        wait_until(lambda: len(app.lines) == 3, "three lines")
+        key(window, "ctrl+b")
         app.wait_for_line("Build!")
-        app.key(window, "ctrl+d")
+        key(window, "ctrl+d")
         app.wait_for_line("Do Stuff!")
         self.assertEqual(app.lines, ["Action!"] * 3 + ["Build!", "Do Stuff!"])
+        app.window(kind="icon")
+        key(window, "alt+F4")
+        self.assertEqual(app.process.wait(10), 0)
+        self.assertEqual(app.stderr_lines, [])
 
     def test_export_writes_the_sample_table_where_the_user_chose(self):
         folder = Path(self.enterContext(tempfile.TemporaryDirectory(prefix="pillowrock export ")))
@@ -75,57 +58,37 @@ class MainWindow(DesktopCase):
             with self.subTest(answer):
                 target = folder / f"chosen {answer}.tsv"
                 app.choose(window, "File", "Export…")
-                dialog = app.wait_for_window(EXPORT_TITLE)
-                app.key(dialog, "ctrl+a")
-                app.type_text(str(target))
-                app.key(dialog, answer)
-                wait_until(lambda: not app.windows(EXPORT_TITLE), what="the dialog to close")
+                dialog = app.window(EXPORT_TITLE)
+                key(dialog, "ctrl+a")
+                type_text(str(target))
+                key(dialog, answer)
+                wait_until(lambda: not app.windows(EXPORT_TITLE), "the dialog to close")
                 self.assertEqual(target.read_bytes() if target.exists() else None, written)
         self.assertEqual(sorted(path.name for path in folder.iterdir()), ["chosen Return.tsv"])
         self.assertEqual(app.lines, [])
 
-    def test_closing_the_last_window_ends_the_process_cleanly(self):
-        app = self.launch()
-        window = self.main_window(app)
-        app.tray_icon()
-        app.key(window, "alt+F4")
-        self.assertEqual(app.wait_for_exit(), 0)
-        self.assertEqual(app.stderr_lines, [])
+    def test_window_menu_pins_the_window_across_launches_and_the_checkbox_unpins_it_without_unmapping(self):
+        for pinned, toggle in [(False, lambda: app.choose(window, "Window", "Toggle Always on Top")),
+                               (True, lambda: app.click("check box", "Always on top"))]:
+            app = self.launch()
+            window = self.main_window(app)
+            wait_until(lambda: above(window) == pinned, "the window's state from the last launch")
+            app.click("list item", "Hello, World!")
+            checkbox = app.accessible("check box", "Always on top")
+            self.assertEqual(checked(checkbox), pinned)
+            with watching_unmaps(window) as unmaps:
+                toggle()
+                wait_until(lambda: above(window) != pinned and checked(checkbox) != pinned, "the toggle")
+            self.assertEqual(unmaps, [])
+            key(window, "ctrl+q")
+            self.assertEqual(app.process.wait(10), 0)
+            self.assertEqual(app.lines, [])
 
-
-class AlwaysOnTop(DesktopCase):
-    def test_window_menu_pins_the_window_across_launches_without_unmapping_it(self):
-        app = self.launch()
-        window = self.main_window(app)
-        app.click("list item", "Hello, World!")
-        checkbox = app.accessible("check box", "Always on top")
-        self.assertFalse(app.is_checked(checkbox))
-        with self.desktop.watching_unmaps(window) as unmaps:
-            app.choose(window, "Window", "Toggle Always on Top")
-            wait_until(lambda: "_NET_WM_STATE_ABOVE" in app.net_wm_state(window), what="the window above")
-            wait_until(lambda: app.is_checked(checkbox), what="the checkbox ticked")
-        self.assertEqual(unmaps, [])
-        app.key(window, "ctrl+q")
-        self.assertEqual(app.wait_for_exit(), 0)
-
-        app = self.launch()
-        window = self.main_window(app)
-        wait_until(lambda: "_NET_WM_STATE_ABOVE" in app.net_wm_state(window), what="the window above again")
-        app.click("list item", "Hello, World!")
-        self.assertTrue(app.is_checked(app.accessible("check box", "Always on top")))
-        with self.desktop.watching_unmaps(window) as unmaps:
-            app.click("check box", "Always on top")
-            wait_until(lambda: "_NET_WM_STATE_ABOVE" not in app.net_wm_state(window), what="the window back down")
-        self.assertEqual(unmaps, [])
-        self.assertEqual(app.lines, [])
-
-
-class Drops(DesktopCase):
     def test_files_dragged_from_another_program(self):
         folder = Path(self.enterContext(tempfile.TemporaryDirectory(prefix="pillowrock drop ")))
         one, two = folder / "Notes für später.txt", folder / "second.txt"
-        one.write_text("one")
-        two.write_text("two")
+        for path in (one, two):
+            path.write_text(path.name)
         for case, files, over_target, expected in [
                 ("one file", [one], True, ["Drop entered!", f"File was dropped: {one}"]),
                 ("two files", [one, two], True, ["Drop entered!"]),
@@ -134,111 +97,108 @@ class Drops(DesktopCase):
                 app = self.launch()
                 window = self.main_window(app)
                 app.click("list item", "More Stuff")
-                target = app.centre_of(app.accessible("label", "Drop files here"))
+                target = centre_of(app.accessible("label", "Drop files here"))
                 source = self.launch(DRAG_SOURCE, *files)
-                source_window = source.wait_for_window("^Drag source")
-                self.desktop.xdotool("windowmove", "--sync", source_window, 900, 400)
-                start = self.desktop.centre(source_window)
-                self.desktop.xdotool("mousemove", *start, "mousedown", 1)
+                source_window = source.window("^Drag source")
+                xdotool("windowmove", "--sync", source_window, 900, 400)
+                start = centre(source_window)
+                xdotool("mousemove", *start, "mousedown", 1)
                 # In steps, so that the target sees the drag arrive and move.
                 for x, y in [(target[0] + 20, target[1]), target]:
-                    self.desktop.xdotool("mousemove", x, y)
+                    xdotool("mousemove", x, y)
                 app.wait_for_line("Drop entered!")
                 if not over_target:
-                    self.desktop.xdotool("mousemove", *start)
+                    xdotool("mousemove", *start)
                     app.wait_for_line("Drop exited!")
-                self.desktop.xdotool("mouseup", 1)
+                xdotool("mouseup", 1)
                 source.wait_for_line("Drag ended")
                 # A line of our own, asked for after the drop, shows the app has handled it.
-                app.key(window, "ctrl+b")
+                key(window, "ctrl+b")
                 app.wait_for_line("Build!")
                 self.assertEqual(app.lines, expected + ["Build!"])
                 source.kill()
                 app.kill()
 
-
-class Tray(DesktopCase):
     def test_tray_icon_menu_popup_about_and_quit(self):
         app = self.launch()
         main = self.main_window(app)
-        icon = self.desktop.centre(app.tray_icon())
+        icon = centre(app.window(kind="icon"))
         # Popups are not in the accessibility tree: the keyboard chooses in them.
-        app.click_at(*icon, button=3)
-        app.popup()
-        self.desktop.xdotool("key", "Down", "Down", "Return")
+        click_at(*icon, button=3)
+        app.window(kind="popup")
+        xdotool("key", "Down", "Down", "Return")
         app.wait_for_line("Do stuff")
 
-        app.click_at(*icon)
-        self.assertEqual(self.desktop.geometry(app.popup())[2:], (200, 200))
-        self.assertEqual(app.windows("^About Pillowrock$"), [])
-        self.desktop.xdotool("key", "space")
-        about = app.wait_for_window("^About Pillowrock$")
-        self.assertIn("_NET_WM_STATE_ABOVE", app.net_wm_state(about))
-        app.activate(main)
-        stacking = self.desktop.stacking()
+        click_at(*icon)
+        self.assertEqual(geometry(app.window(kind="popup"))[2:], (200, 200))
+        self.assertEqual(app.windows(ABOUT_TITLE), [])
+        xdotool("key", "space")
+        about = app.window(ABOUT_TITLE)
+        self.assertTrue(above(about))
+        activate(main)
+        stacking = run("xprop", "-root", "_NET_CLIENT_LIST_STACKING")
+        stacking = [int(window, 16) for window in re.findall(r"0x[0-9a-f]+", stacking)]
         self.assertGreater(stacking.index(about), stacking.index(main))
 
-        app.click_at(*icon, button=3)
-        app.popup()
-        self.desktop.xdotool("key", "Up", "Return")
-        self.assertEqual(app.wait_for_exit(), 0)
+        click_at(*icon, button=3)
+        app.window(kind="popup")
+        xdotool("key", "Up", "Return")
+        self.assertEqual(app.process.wait(10), 0)
         self.assertEqual(app.lines, ["Do stuff"])
 
-
-class Settings(DesktopCase):
     def test_a_typed_name_survives_the_app_being_killed(self):
+        def name_field(app):
+            app.choose(self.main_window(app), "File", "Settings…")
+            return app.accessible("text", "Name & Locations")
+
         name = "Ada Zoë Lovelace"
         app = self.launch()
-        field = self.name_field(app)
-        app.click_at(*app.centre_of(field))
-        app.type_text(name)
-        wait_until(lambda: app.text(field) == name, what=f"the field to show {name!r}")
-        app.kill(signal.SIGKILL)
+        field = name_field(app)
+        click_at(*centre_of(field))
+        type_text(name)
+        wait_until(lambda: field.queryText().getText(0, -1) == name, f"the field to show {name!r}")
+        app.kill()
         app = self.launch()
-        self.assertEqual(app.text(self.name_field(app)), name)
+        self.assertEqual(name_field(app).queryText().getText(0, -1), name)
         self.assertEqual(app.lines, [])
 
-    def name_field(self, app):
-        app.choose(self.main_window(app), "File", "Settings…")
-        return app.accessible("text", "Name & Locations")
-
-
-class Screenshots(DesktopCase):
-    def test_every_window_in_light_and_dark(self):
+    def test_launch_each_pane_and_every_window_in_light_and_dark(self):
         for appearance, theme in [("light", "Adwaita"), ("dark", "Adwaita:dark")]:
             with self.subTest(appearance):
                 app = self.launch(QT_QPA_PLATFORMTHEME="gtk3", GTK_THEME=theme)
 
                 def shot(name, window):
-                    app.activate(window)
+                    activate(window)
                     # The pointer waits in a corner, so that nothing is hovered or shows a tooltip.
-                    self.desktop.xdotool("mousemove", 1270, 10)
-                    self.desktop.settled_screenshot(ARTIFACTS / "screenshots" / f"{name}-{appearance}.png", window)
+                    xdotool("mousemove", 1270, 10)
+                    screenshot(ARTIFACTS / "screenshots" / f"{name}-{appearance}.png", window)
 
                 main = self.main_window(app)
                 app.accessible("label", "No entry selected")
+                self.assertEqual(app.windows(), [main])
                 shot("empty", main)
-                for entry, name, shown in [("Hello, World!", "hello-world", ("check box", "Always on top")),
-                                           ("What's Up?", "whats-up", ("label", "What's up, Holly?")),
-                                           ("More Stuff", "more-stuff", ("label", "Drop files here"))]:
+                for entry, name, caption, shown in [
+                    ("Hello, World!", "hello-world", "Hello, World! — Pillowrock", ("check box", "Always on top")),
+                    ("What's Up?", "whats-up", "What's Up? — Pillowrock", ("label", "What's up, Holly?")),
+                    ("More Stuff", "more-stuff", "Pillowrock", ("label", "Drop files here"))]:
                     app.click("list item", entry)
                     app.accessible(*shown)
+                    wait_until(lambda: title(main) == caption, f"the title {caption!r}")
                     shot(name, main)
-
                 app.choose(main, "File", "Settings…")
-                settings = app.wait_for_window("^Vestrandi Settings")
+                settings = app.window("^Vestrandi Settings")
                 shot("settings", settings)
-                app.key(settings, "alt+F4")
+                key(settings, "alt+F4")
                 app.choose(main, "Help", "About Pillowrock")
-                about = app.wait_for_window("^About Pillowrock$")
+                about = app.window(ABOUT_TITLE)
                 shot("about", about)
                 app.click("push button", "Attributions")
-                attributions = app.wait_for_window("^Attributions")
-                app.key(about, "alt+F4")
+                attributions = app.window("^Attributions")
+                key(about, "alt+F4")
                 shot("attributions", attributions)
-                app.click_at(*self.desktop.centre(app.tray_icon()))
-                popup = app.popup()
-                self.desktop.settled_screenshot(ARTIFACTS / "screenshots" / f"tray-popup-{appearance}.png", popup)
+                click_at(*centre(app.window(kind="icon")))
+                screenshot(ARTIFACTS / "screenshots" / f"tray-popup-{appearance}.png", app.window(kind="popup"))
+                self.assertEqual(app.lines, [])
                 app.kill()
 
 
