@@ -56,7 +56,10 @@ void MainScene::installCommands(QMainWindow *window)
 
     auto *settings = new QAction(tr("Settings…"), window);
     settings->setObjectName(u"settingsAction"_s);
-    settings->setShortcut(QKeySequence::Preferences);
+    // Most Linux desktops define no standard key for settings; Ctrl+, is the usual one there.
+    const QList<QKeySequence> settingsKeys = QKeySequence::keyBindings(QKeySequence::Preferences);
+    settings->setShortcuts(settingsKeys.isEmpty() ? QList{QKeySequence(Qt::CTRL | Qt::Key_Comma)}
+                                                  : settingsKeys);
     settings->setMenuRole(QAction::PreferencesRole);
     connect(settings, &QAction::triggered, this, &MainScene::settingsRequested);
     fileMenu->addAction(settings);

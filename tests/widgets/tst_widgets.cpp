@@ -111,9 +111,9 @@ private slots:
                                                            item->shortcut().toString())
                                                        .trimmed());
         }
-        // Settings and Quit take the platform's standard keys, which the offscreen platform lacks.
+        // Quit takes the platform's standard key, which the offscreen platform lacks.
         QCOMPARE(menus.join(u", "_s),
-                 u"|File, Export…, -, Settings…, -, Quit, |View, Toggle Sidebar, |Window, "
+                 u"|File, Export…, -, Settings… Ctrl+,, -, Quit, |View, Toggle Sidebar, |Window, "
                  "Minimize Ctrl+M, Zoom, -, Toggle Always on Top, |Commands, Build Ctrl+B, -, "
                  "Do Stuff Ctrl+D, |Help, About Pillowrock"_s);
     }
