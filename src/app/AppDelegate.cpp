@@ -32,6 +32,7 @@ bool AppDelegate::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_awaitedWindow && event->type() == QEvent::Expose &&
         m_awaitedWindow->isExposed()) {
         m_awaitedWindow->removeEventFilter(this);
+        disconnect(m_awaitedWindow, &QObject::destroyed, this, nullptr);
         finishLaunchingNextTurn();
     }
     return false;
@@ -45,9 +46,8 @@ void AppDelegate::finishLaunchingNextTurn()
 
 void AppDelegate::applicationDidFinishLaunching()
 {
-    if (m_finishedLaunching)
+    if (m_menuBarButton)
         return;
-    m_finishedLaunching = true;
     m_menuBarButton = new MenuBarButton(this);
     emit didFinishLaunching();
 }

@@ -23,7 +23,6 @@ public:
     // Closing the last window ends the application, whatever else (a tray icon) is still there.
     static constexpr bool applicationShouldTerminateAfterLastWindowClosed() { return true; }
 
-    bool hasFinishedLaunching() const { return m_finishedLaunching; }
     // The tray icon's owner, from the end of launching on.
     MenuBarButton *menuBarButton() const { return m_menuBarButton; }
 
@@ -39,6 +38,5 @@ private:
 
     QPointer<QWindow> m_awaitedWindow;
 
-    bool m_finishedLaunching = false;
     MenuBarButton *m_menuBarButton = nullptr;
 };

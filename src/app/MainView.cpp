@@ -69,11 +69,6 @@ MainView::~MainView()
         delete m_toolBar;
 }
 
-QWidget *MainView::sidebarColumn() const
-{
-    return m_sidebar;
-}
-
 void MainView::showDetail(Pane *pane)
 {
     if (m_detail) {

@@ -25,7 +25,6 @@ public:
     ~MainView() override;
 
     Sidebar *sidebar() const { return m_sidebar; }
-    QWidget *sidebarColumn() const;
     // Collapses the sidebar column when it is shown and shows it when collapsed; the toolbar
     // button and the View menu share it.
     QAction *toggleSidebarAction() const { return m_toggleSidebar; }

@@ -15,9 +15,6 @@ class MyCommands final : public QObject
 public:
     explicit MyCommands(QObject *parent);
 
-    QAction *buildAction() const { return m_build; }
-    QAction *doStuffAction() const { return m_doStuff; }
-
     // Adds the "Commands" menu at the end of menuBar.
     QMenu *addMenuTo(QMenuBar *menuBar) const;
 

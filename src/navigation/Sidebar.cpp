@@ -31,7 +31,6 @@ Sidebar::Sidebar(QWidget *parent)
     m_searchField->setAccessibleName(tr("Search"));
     m_searchField->setPlaceholderText(tr("Search"));
     connect(m_searchField, &QLineEdit::textChanged, this, [this](const QString &text) {
-        m_searchText = text;
         // The clear button only shows over text, and looking up its themed icon costs about a
         // quarter of the window's start-up: it is enabled when there is first something to clear.
         if (!text.isEmpty())
@@ -73,6 +72,11 @@ Sidebar::Sidebar(QWidget *parent)
 
     // Focusing the sidebar puts the keyboard on its entries, not in the search field.
     setFocusProxy(m_list);
+}
+
+QString Sidebar::searchText() const
+{
+    return m_searchField->text();
 }
 
 QListWidgetItem *Sidebar::itemFor(SidebarPane pane) const

@@ -25,7 +25,7 @@ public:
 
     std::optional<SidebarPane> selection() const { return m_selection; }
     // Kept for the user's sake only: typing does not filter the list.
-    QString searchText() const { return m_searchText; }
+    QString searchText() const;
 
     QListWidget *list() const { return m_list; }
     QListWidgetItem *itemFor(SidebarPane pane) const;
@@ -43,5 +43,4 @@ private:
     QListWidget *m_list;
     SidebarFooter *m_footer;
     std::optional<SidebarPane> m_selection;
-    QString m_searchText;
 };

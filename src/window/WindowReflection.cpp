@@ -19,6 +19,5 @@ void WindowReflection::capture()
     // A widget outside any window has no parent chain to a created top level: that is "none".
     QWindow *found = parentWidget() ? window()->windowHandle() : nullptr;
     m_window = found;
-    m_captured = true;
     emit captured(found);
 }

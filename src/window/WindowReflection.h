@@ -18,7 +18,6 @@ public:
     // The captured window; null before the capture, when the capture found none, and once that
     // window has been destroyed.
     QWindow *hostWindow() const { return m_window; }
-    bool hasCaptured() const { return m_captured; }
 
 signals:
     // Emitted once, when the capture has run, with the window found then (possibly null).
@@ -28,5 +27,4 @@ private:
     void capture();
 
     QPointer<QWindow> m_window;
-    bool m_captured = false;
 };

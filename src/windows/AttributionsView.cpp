@@ -10,7 +10,6 @@ using namespace Qt::StringLiterals;
 
 AttributionsView::AttributionsView(QWidget *parent)
     : QWidget(parent)
-    , m_scrollArea(new QScrollArea)
 {
     auto *title = new QLabel(tr("Attributions"));
     title->setObjectName(u"attributionsTitle"_s);
@@ -33,16 +32,17 @@ AttributionsView::AttributionsView(QWidget *parent)
     column->addStretch();
 
     // The content follows the width of the view, so it can only ever grow downwards.
-    m_scrollArea->setObjectName(u"attributionsScrollArea"_s);
-    m_scrollArea->setAccessibleName(tr("Attributions"));
-    m_scrollArea->setFrameShape(QFrame::NoFrame);
-    m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m_scrollArea->setWidgetResizable(true);
-    m_scrollArea->setWidget(content);
-    m_scrollArea->viewport()->setAutoFillBackground(false);
+    auto *scrollArea = new QScrollArea;
+    scrollArea->setObjectName(u"attributionsScrollArea"_s);
+    scrollArea->setAccessibleName(tr("Attributions"));
+    scrollArea->setFrameShape(QFrame::NoFrame);
+    scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    scrollArea->setWidgetResizable(true);
+    scrollArea->setWidget(content);
+    scrollArea->viewport()->setAutoFillBackground(false);
     content->setAutoFillBackground(false);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_scrollArea);
+    layout->addWidget(scrollArea);
 }

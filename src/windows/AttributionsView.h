@@ -2,8 +2,6 @@
 
 #include <QWidget>
 
-class QScrollArea;
-
 // The application's attributions: a headline over the text, kept at the top leading corner and
 // scrolled vertically when the window is too short for them.
 class AttributionsView final : public QWidget
@@ -14,9 +12,4 @@ public:
     static constexpr QSize minimumContentSize{500, 300};
 
     explicit AttributionsView(QWidget *parent = nullptr);
-
-    QScrollArea *scrollArea() const { return m_scrollArea; }
-
-private:
-    QScrollArea *m_scrollArea;
 };
