@@ -1,6 +1,6 @@
 // The TSV serialiser against the plainest loop that writes the same bytes from names already in
 // UTF-8. Their ratio is what the UTF-16 conversion and the escape scan cost on top.
-#include "commands/MyExportDocument.h"
+#include "commands/core/MyExportDocument.h"
 
 #include <benchmark/benchmark.h>
 

@@ -126,7 +126,18 @@
     </message>
 </context>
 <context>
-    <name>MainScene</name>
+    <name>MainView</name>
+    <message>
+        <source>Toggle Sidebar</source>
+        <translation>Seitenleiste ein-/ausblenden</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Toolbar</source>
+        <translation>Symbolleiste</translation>
+    </message>
     <message>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
@@ -158,17 +169,6 @@
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
-    </message>
-</context>
-<context>
-    <name>MainView</name>
-    <message>
-        <source>Toggle Sidebar</source>
-        <translation>Seitenleiste ein-/ausblenden</translation>
-    </message>
-    <message>
-        <source>Toolbar</source>
-        <translation>Symbolleiste</translation>
     </message>
 </context>
 <context>

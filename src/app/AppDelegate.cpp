@@ -10,7 +10,8 @@
 AppDelegate::AppDelegate(QObject *parent)
     : QObject(parent)
 {
-    QGuiApplication::setQuitOnLastWindowClosed(applicationShouldTerminateAfterLastWindowClosed());
+    // Closing the last window ends the application, whatever else (a tray icon) is still there.
+    QGuiApplication::setQuitOnLastWindowClosed(true);
 }
 
 void AppDelegate::finishLaunchingOnceShown(QWidget *mainWindow)
@@ -49,5 +50,4 @@ void AppDelegate::applicationDidFinishLaunching()
     if (m_menuBarButton)
         return;
     m_menuBarButton = new MenuBarButton(this);
-    emit didFinishLaunching();
 }

@@ -20,15 +20,6 @@ public:
     // what the first frame does not show (the tray icon) never delays it.
     void finishLaunchingOnceShown(QWidget *mainWindow);
 
-    // Closing the last window ends the application, whatever else (a tray icon) is still there.
-    static constexpr bool applicationShouldTerminateAfterLastWindowClosed() { return true; }
-
-    // The tray icon's owner, from the end of launching on.
-    MenuBarButton *menuBarButton() const { return m_menuBarButton; }
-
-signals:
-    void didFinishLaunching();
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -1,28 +1,29 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 
+class MainWindow;
 class Preferences;
-class QMainWindow;
+class SettingsWindow;
 
-// Opens main windows and gives each its menu bar. The menus offer no command that opens another
-// main window, so the one opened at launch is the only one a user sees.
+// The application's scene: it opens the main window and keeps the one Settings window. The menus
+// offer no command that opens another main window, so the one opened at launch is the only one a
+// user sees.
 class MainScene final : public QObject
 {
     Q_OBJECT
 
 public:
     explicit MainScene(Preferences &preferences, QObject *parent = nullptr);
+    ~MainScene() override;
 
-    // A new main window, shown and deleted when closed.
-    QMainWindow *openMainWindow();
-
-signals:
-    // Emitted by the Settings menu item; the application keeps the one Settings window.
-    void settingsRequested();
+    // A new main window, shown, and deleted when closed.
+    MainWindow *openMainWindow();
+    // The one Settings window: created on first use, brought to the front when asked again.
+    SettingsWindow *openSettingsWindow();
 
 private:
-    void installCommands(QMainWindow *window);
-
     Preferences &m_preferences;
+    QPointer<SettingsWindow> m_settingsWindow;
 };

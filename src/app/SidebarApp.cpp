@@ -1,9 +1,7 @@
 #include "SidebarApp.h"
 
-#include "windows/BundleInfo.h"
-#include "windows/SettingsWindow.h"
-
-#include <QMainWindow>
+#include "MainWindow.h"
+#include "windows/core/BundleInfo.h"
 
 using namespace Qt::StringLiterals;
 
@@ -29,29 +27,10 @@ SidebarApp::SidebarApp(int &argc, char **argv)
 {
     QApplication::setWindowIcon(
         QIcon(u":/appicon/"_s + QStringLiteral(PILLOWROCK_APP_ID) + u".svg"_s));
-    QObject::connect(&m_scene, &MainScene::settingsRequested, &m_scene,
-                     [this] { openSettingsWindow(); });
-}
-
-SidebarApp::~SidebarApp()
-{
-    delete m_settingsWindow;
 }
 
 int SidebarApp::exec()
 {
     m_delegate.finishLaunchingOnceShown(m_scene.openMainWindow());
     return QApplication::exec();
-}
-
-SettingsWindow *SidebarApp::openSettingsWindow()
-{
-    if (!m_settingsWindow)
-        m_settingsWindow = new SettingsWindow(m_preferences);
-    if (m_settingsWindow->isMinimized())
-        m_settingsWindow->showNormal();
-    m_settingsWindow->show();
-    m_settingsWindow->raise();
-    m_settingsWindow->activateWindow();
-    return m_settingsWindow;
 }

@@ -1,6 +1,6 @@
 #include "app/Platform.h"
-#include "app/PrintLine.h"
 #include "app/SidebarApp.h"
+#include "common/core/PrintLine.h"
 
 int main(int argc, char *argv[])
 {

@@ -1,7 +1,7 @@
 #include "ExportCommands.h"
 
-#include "AtomicWrite.h"
-#include "MyExportDocument.h"
+#include "commands/core/AtomicWrite.h"
+#include "commands/core/MyExportDocument.h"
 
 #include <QAction>
 #include <QDir>

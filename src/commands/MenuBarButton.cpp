@@ -1,13 +1,14 @@
 #include "MenuBarButton.h"
 
 #include "MenuBarPopup.h"
-#include "PopupPlacement.h"
-#include "app/PrintLine.h"
-#include "app/SymbolIcon.h"
+#include "commands/core/PopupPlacement.h"
+#include "common/AuxiliaryWindow.h"
+#include "common/SymbolIcon.h"
+#include "common/core/PrintLine.h"
 #include "windows/AboutWindow.h"
-#include "windows/BundleInfo.h"
+#include "windows/core/BundleInfo.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QMenu>
 #include <QScreen>
@@ -16,56 +17,41 @@ using namespace Qt::StringLiterals;
 
 MenuBarButton::MenuBarButton(QObject *parent)
     : QObject(parent)
+    , m_statusMenu(std::make_unique<QMenu>())
 {
+    m_statusMenu->setObjectName(u"statusMenu"_s);
+    m_statusMenu->setAccessibleName(appName());
+    // Made now as well, for trays that read the menu before they ever show it.
+    rebuildStatusMenu();
+    connect(m_statusMenu.get(), &QMenu::aboutToShow, this, &MenuBarButton::rebuildStatusMenu);
+
     if (!QSystemTrayIcon::isSystemTrayAvailable())
         return;
     m_statusItem = new QSystemTrayIcon(symbolIcon(u"hammer.circle.fill"_s), this);
     m_statusItem->setObjectName(u"statusItem"_s);
     m_statusItem->setToolTip(appName());
-    connect(m_statusItem, &QSystemTrayIcon::activated, this, &MenuBarButton::showMenu);
+    // The tray shows the menu on a right click itself; a left click is for the popup.
+    m_statusItem->setContextMenu(m_statusMenu.get());
+    connect(m_statusItem, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::Trigger)
+                    showPopup();
+            });
     m_statusItem->show();
 }
 
-void MenuBarButton::showMenu(QSystemTrayIcon::ActivationReason reason)
+// The icon goes first: it must never point at a deleted menu.
+MenuBarButton::~MenuBarButton()
 {
-    switch (reason) {
-    case QSystemTrayIcon::Trigger:
-        showPopup();
-        break;
-    case QSystemTrayIcon::Context:
-        showStatusMenu();
-        break;
-    case QSystemTrayIcon::DoubleClick:
-    case QSystemTrayIcon::MiddleClick:
-    case QSystemTrayIcon::Unknown:
-        break;
-    }
+    delete m_statusItem;
 }
 
-MenuBarPopup *MenuBarButton::showPopup()
+void MenuBarButton::rebuildStatusMenu()
 {
-    auto *popup = new MenuBarPopup;
-    const QRect area = anchor();
-    QScreen *screen = QGuiApplication::screenAt(area.center());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    if (screen)
-        popup->move(popupPosition(area, popup->size(), screen->availableGeometry()));
-    popup->show();
-    return popup;
-}
-
-QMenu *MenuBarButton::showStatusMenu()
-{
-    auto *menu = new QMenu;
-    menu->setObjectName(u"statusMenu"_s);
-    menu->setAccessibleName(appName());
-    // Deferred, so the chosen action still exists while it runs.
-    connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
-
-    const auto addItem = [this, menu](const QString &text, const QString &name, Qt::Key key,
-                                      void (MenuBarButton::*slot)()) {
-        QAction *action = menu->addAction(text);
+    m_statusMenu->clear();
+    const auto addItem = [this](const QString &text, const QString &name, Qt::Key key,
+                                void (MenuBarButton::*slot)()) {
+        QAction *action = m_statusMenu->addAction(text);
         action->setObjectName(name);
         connect(action, &QAction::triggered, this, slot);
         action->setShortcut(QKeySequence(Qt::CTRL | key));
@@ -73,11 +59,20 @@ QMenu *MenuBarButton::showStatusMenu()
     };
     addItem(tr("About..."), u"statusAboutAction"_s, Qt::Key_C, &MenuBarButton::showAbout);
     addItem(tr("Do Stuff"), u"statusDoStuffAction"_s, Qt::Key_D, &MenuBarButton::doStuff);
-    menu->addSeparator();
+    m_statusMenu->addSeparator();
     addItem(tr("Quit"), u"statusQuitAction"_s, Qt::Key_Q, &MenuBarButton::quit);
+}
 
-    menu->popup(QCursor::pos());
-    return menu;
+MenuBarPopup *MenuBarButton::showPopup()
+{
+    auto *popup = new MenuBarPopup;
+    QRect anchor = m_statusItem ? m_statusItem->geometry() : QRect();
+    if (!anchor.isValid())
+        anchor = QRect(QCursor::pos(), QSize(1, 1));
+    if (QScreen *screen = screenAt(anchor.center()))
+        popup->move(popupPosition(anchor, popup->size(), screen->availableGeometry()));
+    popup->show();
+    return popup;
 }
 
 void MenuBarButton::showAbout()
@@ -93,13 +88,4 @@ void MenuBarButton::quit()
 void MenuBarButton::doStuff()
 {
     printLine(u"Do stuff"_s);
-}
-
-QRect MenuBarButton::anchor() const
-{
-    if (m_statusItem) {
-        if (const QRect icon = m_statusItem->geometry(); icon.isValid())
-            return icon;
-    }
-    return QRect(QCursor::pos(), QSize(1, 1));
 }

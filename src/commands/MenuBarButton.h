@@ -3,33 +3,38 @@
 #include <QObject>
 #include <QSystemTrayIcon>
 
+#include <memory>
+
 class MenuBarPopup;
 class QMenu;
 
 // The application's icon in the desktop's tray, for as long as the application runs. A left click
-// opens the popup, a right click the menu; both are built anew for each click and deleted when
-// they close. Where the desktop has no tray there is no icon, and nothing is said about it.
+// opens the popup, built anew for each click and deleted when it closes; a right click opens the
+// menu, whose items are made anew each time it is about to show. Where the desktop has no tray
+// there is no icon, and nothing is said about it.
 class MenuBarButton final : public QObject
 {
     Q_OBJECT
 
 public:
     explicit MenuBarButton(QObject *parent = nullptr);
+    ~MenuBarButton() override;
 
     // The tray icon, or null where the desktop has none.
     QSystemTrayIcon *statusItem() const { return m_statusItem; }
+    // The tray icon's menu: "About...", "Do Stuff" and "Quit".
+    QMenu *statusMenu() const { return m_statusMenu.get(); }
 
-    // Routes a click on the icon; other kinds of activation do nothing.
-    void showMenu(QSystemTrayIcon::ActivationReason reason);
     MenuBarPopup *showPopup();
-    QMenu *showStatusMenu();
 
     void showAbout();
     void quit();
     void doStuff();
 
 private:
-    QRect anchor() const;
+    void rebuildStatusMenu();
 
+    // A menu is a widget and cannot be a child of this object; the tray icon only borrows it.
+    std::unique_ptr<QMenu> m_statusMenu;
     QSystemTrayIcon *m_statusItem = nullptr;
 };

@@ -1,40 +1,24 @@
 #include "MyCommands.h"
 
-#include "app/PrintLine.h"
-
-#include <QAction>
-#include <QMenu>
-#include <QMenuBar>
+#include "common/core/PrintLine.h"
 
 using namespace Qt::StringLiterals;
 
-MyCommands::MyCommands(QObject *parent)
-    : QObject(parent)
-    //: Build something or whatever.
-    , m_build(new QAction(tr("Build"), this))
-    //: Do various types of stuff.
-    , m_doStuff(new QAction(tr("Do Stuff"), this))
+MyCommands::MyCommands(QWidget *parent)
+    //: Custom actions
+    : QMenu(tr("Commands"), parent)
 {
-    setObjectName(u"myCommands"_s);
+    setObjectName(u"commandsMenu"_s);
+    setAccessibleName(title());
 
     // Qt::CTRL is the Command key on macOS.
-    m_build->setObjectName(u"buildAction"_s);
-    m_build->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
-    connect(m_build, &QAction::triggered, this, [] { printLine(u"Build!"_s); });
-
-    m_doStuff->setObjectName(u"doStuffAction"_s);
-    m_doStuff->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    connect(m_doStuff, &QAction::triggered, this, [] { printLine(u"Do Stuff!"_s); });
-}
-
-QMenu *MyCommands::addMenuTo(QMenuBar *menuBar) const
-{
-    //: Custom actions
-    QMenu *menu = menuBar->addMenu(tr("Commands"));
-    menu->setObjectName(u"commandsMenu"_s);
-    menu->setAccessibleName(menu->title());
-    menu->addAction(m_build);
-    menu->addSeparator();
-    menu->addAction(m_doStuff);
-    return menu;
+    //: Build something or whatever.
+    QAction *build = addAction(tr("Build"), QKeySequence(Qt::CTRL | Qt::Key_B), this,
+                               [] { printLine(u"Build!"_s); });
+    build->setObjectName(u"buildAction"_s);
+    addSeparator();
+    //: Do various types of stuff.
+    QAction *doStuff = addAction(tr("Do Stuff"), QKeySequence(Qt::CTRL | Qt::Key_D), this,
+                                 [] { printLine(u"Do Stuff!"_s); });
+    doStuff->setObjectName(u"doStuffAction"_s);
 }

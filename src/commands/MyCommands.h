@@ -1,24 +1,13 @@
 #pragma once
 
-#include <QObject>
-
-class QAction;
-class QMenu;
-class QMenuBar;
+#include <QMenu>
 
 // The application's own menu, "Commands": "Build" and "Do Stuff", each of which reports itself
 // with one line on standard output.
-class MyCommands final : public QObject
+class MyCommands final : public QMenu
 {
     Q_OBJECT
 
 public:
-    explicit MyCommands(QObject *parent);
-
-    // Adds the "Commands" menu at the end of menuBar.
-    QMenu *addMenuTo(QMenuBar *menuBar) const;
-
-private:
-    QAction *m_build;
-    QAction *m_doStuff;
+    explicit MyCommands(QWidget *parent = nullptr);
 };

@@ -1,6 +1,6 @@
 #include "Pane.h"
 
-#include "PaneBackground.h"
+#include "common/Appearance.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -8,24 +8,22 @@
 #include <QPainter>
 #include <QWidgetAction>
 
-Pane::Pane(QWidget *content, QWidget *parent)
+PaneBackground::PaneBackground(QWidget *parent)
     : QWidget(parent)
-    , m_content(content)
 {
-    auto *layout = new QGridLayout(this);
-    layout->addWidget(content, 0, 0, Qt::AlignCenter);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setObjectName(QStringLiteral("paneBackground"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void Pane::paintEvent(QPaintEvent *event)
+void PaneBackground::paintEvent(QPaintEvent *event)
 {
-    if (const auto fill = PaneBackground::fill(palette())) {
-        QPainter painter(this);
-        painter.fillRect(event->rect(), *fill);
-    }
+    if (Appearance::isDark(palette()))
+        return;
+    QPainter painter(this);
+    painter.fillRect(event->rect(), Qt::white);
 }
 
-void Pane::changeEvent(QEvent *event)
+void PaneBackground::changeEvent(QEvent *event)
 {
     // The appearance can switch while the pane is shown; the fill follows it at once.
     switch (event->type()) {
@@ -40,10 +38,22 @@ void Pane::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
 }
 
-QAction *Pane::addToolbarItem(QWidget *item)
+Pane::Pane(QWidget *content, QWidget *parent)
+    : QWidget(parent)
+    , m_content(content)
+{
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    auto *layout = new QGridLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    // Both in the one cell: the background fills it, the content sits centred in front.
+    layout->addWidget(new PaneBackground(this), 0, 0);
+    layout->addWidget(content, 0, 0, Qt::AlignCenter);
+    content->raise();
+}
+
+void Pane::addToolbarItem(QWidget *item)
 {
     auto *action = new QWidgetAction(this);
     action->setDefaultWidget(item);
     m_toolbarActions.append(action);
-    return action;
 }

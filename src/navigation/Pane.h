@@ -5,6 +5,20 @@
 
 class QAction;
 
+// The fill behind every pane of the detail column: white in a light appearance, nothing in a dark
+// one, so that the window's own background shows through. It follows the appearance while shown.
+class PaneBackground final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit PaneBackground(QWidget *parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
+};
+
 // The container of every view in the detail column: it takes all the room it is given, keeps its
 // content centred at the content's own size, and lays the pane background behind it.
 class Pane : public QWidget
@@ -25,10 +39,7 @@ public:
 protected:
     void setSubtitle(const QString &subtitle) { m_subtitle = subtitle; }
     // Takes ownership of item, which the toolbar shows as it is.
-    QAction *addToolbarItem(QWidget *item);
-
-    void paintEvent(QPaintEvent *event) override;
-    void changeEvent(QEvent *event) override;
+    void addToolbarItem(QWidget *item);
 
 private:
     QWidget *m_content;

@@ -1,7 +1,8 @@
 #include "Sidebar.h"
 
 #include "SidebarFooter.h"
-#include "app/SymbolIcon.h"
+#include "common/Fonts.h"
+#include "common/SymbolIcon.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -74,11 +75,6 @@ Sidebar::Sidebar(QWidget *parent)
     setFocusProxy(m_list);
 }
 
-QString Sidebar::searchText() const
-{
-    return m_searchField->text();
-}
-
 QListWidgetItem *Sidebar::itemFor(SidebarPane pane) const
 {
     for (int row = 0; row < m_list->count(); ++row) {
@@ -95,9 +91,8 @@ void Sidebar::addSection(const QString &header)
     auto *item = new QListWidgetItem(header, m_list);
     // Headers name a group; they are neither selectable nor reached by the arrow keys.
     item->setFlags(Qt::NoItemFlags);
-    QFont font = m_list->font();
+    QFont font = scaledFont(m_list->font(), 0.85);
     font.setBold(true);
-    font.setPointSizeF(font.pointSizeF() * 0.85);
     item->setFont(font);
     item->setSizeHint(QSize(0, rowHeight));
     item->setTextAlignment(Qt::AlignLeft | Qt::AlignBottom);

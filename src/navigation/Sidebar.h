@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SidebarPane.h"
+#include "navigation/core/SidebarPane.h"
 
 #include <QWidget>
 
@@ -13,6 +13,7 @@ class SidebarFooter;
 
 // The main window's left column: a search field, the list of panes in two sections and the
 // footer pinned below the list. It owns which pane is selected; nothing is selected at first.
+// The search text is kept for the user's sake only: typing does not filter the list.
 class Sidebar final : public QWidget
 {
     Q_OBJECT
@@ -22,10 +23,6 @@ public:
     static constexpr int maximumWidth = 300;
 
     explicit Sidebar(QWidget *parent = nullptr);
-
-    std::optional<SidebarPane> selection() const { return m_selection; }
-    // Kept for the user's sake only: typing does not filter the list.
-    QString searchText() const;
 
     QListWidget *list() const { return m_list; }
     QListWidgetItem *itemFor(SidebarPane pane) const;

@@ -1,5 +1,7 @@
 #include "SidebarFooter.h"
 
+#include "common/Fonts.h"
+
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
@@ -37,8 +39,7 @@ SidebarFooter::SidebarFooter(QWidget *parent)
     title->setObjectName(u"sidebarFooterTitle"_s);
 
     // A footnote is a step or two below the body text.
-    QFont footnoteFont = font();
-    footnoteFont.setPointSizeF(font().pointSizeF() * 0.85);
+    const QFont footnoteFont = scaledFont(font(), 0.85);
     QColor black(Qt::black);
     black.setAlphaF(0.4f);
     auto *hint = footerLabel(tr("You could put stuff here."), footnoteFont, black, this);

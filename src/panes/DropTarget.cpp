@@ -1,8 +1,5 @@
 #include "DropTarget.h"
 
-#include "DropDelegate.h"
-#include "FileDrop.h"
-
 #include <QDragEnterEvent>
 #include <QLabel>
 #include <QMimeData>
@@ -82,8 +79,7 @@ void DropTarget::dragEnterEvent(QDragEnterEvent *event)
     }
     proposeCopy(event);
     event->accept();
-    if (m_delegate)
-        m_delegate->dropEntered();
+    emit dropEntered();
 }
 
 void DropTarget::dragMoveEvent(QDragMoveEvent *event)
@@ -94,16 +90,17 @@ void DropTarget::dragMoveEvent(QDragMoveEvent *event)
 
 void DropTarget::dragLeaveEvent(QDragLeaveEvent *)
 {
-    if (m_delegate)
-        m_delegate->dropExited();
+    emit dropExited();
 }
 
 void DropTarget::dropEvent(QDropEvent *event)
 {
-    if (m_delegate && m_delegate->performDrop(event->mimeData()->urls())) {
+    const FileDrop drop = decideFileDrop(event->mimeData()->urls());
+    if (drop.accepted) {
         proposeCopy(event);
         event->accept();
     } else {
         event->ignore();
     }
+    emit dropPerformed(drop);
 }

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "panes/core/FileDrop.h"
+
 #include <QWidget>
 
-class DropDelegate;
-
 // A rounded, translucent area with a dashed border inside its edge that takes drags carrying
-// file URLs and hands their events to a delegate.
+// file URLs. It takes a drop only when the drop decision accepts it, and tells what happened.
 class DropTarget final : public QWidget
 {
     Q_OBJECT
@@ -15,8 +15,11 @@ public:
 
     explicit DropTarget(QWidget *parent = nullptr);
 
-    // The delegate must outlive the area or be cleared.
-    void setDelegate(DropDelegate *delegate) { m_delegate = delegate; }
+signals:
+    void dropEntered();
+    void dropExited();
+    // A drop was released over the area, taken or refused as drop.accepted says.
+    void dropPerformed(const FileDrop &drop);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -24,7 +27,4 @@ protected:
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dragLeaveEvent(QDragLeaveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
-
-private:
-    DropDelegate *m_delegate = nullptr;
 };

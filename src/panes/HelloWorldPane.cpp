@@ -1,6 +1,6 @@
 #include "HelloWorldPane.h"
 
-#include "window/AlwaysOnTopCheckbox.h"
+#include "window/AlwaysOnTop.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

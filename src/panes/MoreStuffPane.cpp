@@ -1,32 +1,29 @@
 #include "MoreStuffPane.h"
 
 #include "DropTarget.h"
-#include "FileDrop.h"
-#include "app/PrintLine.h"
+#include "common/core/PrintLine.h"
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+DropTarget *reportingDropTarget()
+{
+    auto *target = new DropTarget;
+    QObject::connect(target, &DropTarget::dropEntered, target,
+                     [] { printLine(u"Drop entered!"_s); });
+    QObject::connect(target, &DropTarget::dropExited, target, [] { printLine(u"Drop exited!"_s); });
+    QObject::connect(target, &DropTarget::dropPerformed, target, [](const FileDrop &drop) {
+        if (drop.line)
+            printLine(*drop.line);
+    });
+    return target;
+}
+
+} // namespace
+
 MoreStuffPane::MoreStuffPane(QWidget *parent)
-    : Pane(new DropTarget, parent)
+    : Pane(reportingDropTarget(), parent)
 {
     setObjectName(u"moreStuffPane"_s);
-    static_cast<DropTarget *>(content())->setDelegate(this);
-}
-
-void MoreStuffPane::dropEntered()
-{
-    printLine(u"Drop entered!"_s);
-}
-
-void MoreStuffPane::dropExited()
-{
-    printLine(u"Drop exited!"_s);
-}
-
-bool MoreStuffPane::performDrop(const QList<QUrl> &urls)
-{
-    const FileDrop drop = decideFileDrop(urls);
-    if (drop.line)
-        printLine(*drop.line);
-    return drop.accepted;
 }

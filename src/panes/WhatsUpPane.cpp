@@ -1,8 +1,8 @@
 #include "WhatsUpPane.h"
 
-#include "GreetingFilter.h"
-#include "app/PrintLine.h"
-#include "app/SymbolIcon.h"
+#include "common/SymbolIcon.h"
+#include "common/core/PrintLine.h"
+#include "panes/core/GreetingFilter.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>

@@ -18,11 +18,6 @@ class WhatsUpPane final : public Pane
 public:
     explicit WhatsUpPane(QWidget *parent = nullptr);
 
-    QStringList names() const { return m_names; }
-    QString searchText() const { return m_searchText; }
-    QLineEdit *searchField() const { return m_searchField; }
-    QCompleter *suggestions() const { return m_completer; }
-
 private:
     void setSearchText(const QString &text);
     void showNames(const QStringList &names);

@@ -2,7 +2,6 @@
 
 #include <QPointer>
 #include <QWidget>
-#include <QWindow>
 
 // An invisible widget that finds out which window it lives in. A widget learns its window only
 // after it has been put into one and that window has been created, so the window is read one
@@ -15,16 +14,16 @@ class WindowReflection final : public QWidget
 public:
     explicit WindowReflection(QWidget *parent);
 
-    // The captured window; null before the capture, when the capture found none, and once that
-    // window has been destroyed.
-    QWindow *hostWindow() const { return m_window; }
+    // The captured top-level window; null before the capture, when the capture found none, and
+    // once that window has been destroyed.
+    QWidget *hostWindow() const { return m_window; }
 
 signals:
     // Emitted once, when the capture has run, with the window found then (possibly null).
-    void captured(QWindow *window);
+    void captured(QWidget *window);
 
 private:
     void capture();
 
-    QPointer<QWindow> m_window;
+    QPointer<QWidget> m_window;
 };

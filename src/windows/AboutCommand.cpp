@@ -1,24 +1,19 @@
 #include "AboutCommand.h"
 
 #include "AboutWindow.h"
-#include "BundleInfo.h"
-
-#include <QAction>
+#include "windows/core/BundleInfo.h"
 
 using namespace Qt::StringLiterals;
 
-QString AboutCommand::text(const BundleInfo &bundle)
-{
-    return tr("About %1").arg(appName(bundle));
-}
+AboutCommand::AboutCommand(QObject *parent)
+    : AboutCommand(mainBundle(), parent)
+{}
 
-QAction *AboutCommand::createAction(QObject *parent)
-{
-    const QString label = text(mainBundle());
+AboutCommand::AboutCommand(const BundleInfo &bundle, QObject *parent)
     // A name is data: an ampersand in it must not turn into a mnemonic.
-    auto *action = new QAction(QString(label).replace(u'&', u"&&"_s), parent);
-    action->setObjectName(u"aboutAction"_s);
-    action->setMenuRole(QAction::AboutRole);
-    QObject::connect(action, &QAction::triggered, action, [] { openAboutWindow(); });
-    return action;
+    : QAction(tr("About %1").arg(appName(bundle)).replace(u'&', u"&&"_s), parent)
+{
+    setObjectName(u"aboutAction"_s);
+    setMenuRole(QAction::AboutRole);
+    connect(this, &QAction::triggered, this, [] { openAboutWindow(); });
 }

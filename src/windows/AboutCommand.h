@@ -1,21 +1,17 @@
 #pragma once
 
-#include <QCoreApplication>
-#include <QString>
+#include <QAction>
 
 class BundleInfo;
-class QAction;
-class QObject;
 
-// The application menu's About item. It carries the About role, so that macOS moves it into the
-// application menu in place of the standard one.
-class AboutCommand final
+// The About item of the Help menu: "About " and the application's name ("About N/A" without
+// one). Each choice opens a new About window. It carries the About role, so that macOS moves it
+// into the application menu in place of the standard one.
+class AboutCommand final : public QAction
 {
-    Q_DECLARE_TR_FUNCTIONS(AboutCommand)
+    Q_OBJECT
 
 public:
-    // "About " followed by the application's name, "About N/A" when it has none.
-    static QString text(const BundleInfo &bundle);
-    // A new action, owned by the parent, that opens a new About window each time it is chosen.
-    static QAction *createAction(QObject *parent);
+    explicit AboutCommand(QObject *parent);
+    AboutCommand(const BundleInfo &bundle, QObject *parent);
 };

@@ -1,7 +1,8 @@
 #include "AboutView.h"
 
 #include "AttributionsWindow.h"
-#include "BundleInfo.h"
+#include "common/Fonts.h"
+#include "windows/core/BundleInfo.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -17,15 +18,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int iconSize = 96;
-
-QFont scaled(QFont font, qreal factor)
-{
-    if (font.pointSizeF() > 0)
-        font.setPointSizeF(font.pointSizeF() * factor);
-    else
-        font.setPixelSize(qRound(font.pixelSize() * factor));
-    return font;
-}
 
 // A faint band under the bottom row: black at 5 %, so it darkens either appearance a little.
 class BottomBar final : public QWidget
@@ -94,7 +86,7 @@ AboutView::AboutView(const Content &content, QWidget *parent)
     QLabel *developer = verbatimLabel(developerName, u"aboutDeveloper"_s);
 
     QLabel *copyright = verbatimLabel(content.copyright, u"aboutCopyright"_s);
-    copyright->setFont(scaled(copyright->font(), 10.0 / 13.0));
+    copyright->setFont(scaledFont(copyright->font(), 10.0 / 13.0));
     copyright->setForegroundRole(QPalette::PlaceholderText);
     copyright->setWordWrap(true);
 
@@ -139,11 +131,4 @@ AboutView::AboutView(const Content &content, QWidget *parent)
 QString AboutView::versionLine(const QString &version, const QString &build)
 {
     return tr("Version %1").arg(version) + tr(" (%1)").arg(build);
-}
-
-QFont AboutView::titleFont(const QFont &body)
-{
-    QFont title = scaled(body, 22.0 / 13.0);
-    title.setBold(true);
-    return title;
 }

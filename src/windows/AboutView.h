@@ -32,6 +32,4 @@ public:
 
     // "Version 1.2 (7)", with each part translatable on its own.
     static QString versionLine(const QString &version, const QString &build);
-    // The large bold face of a window's headline, derived from the given body font.
-    static QFont titleFont(const QFont &body);
 };

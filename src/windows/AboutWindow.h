@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QWidget>
+#include "common/AuxiliaryWindow.h"
 
 class BundleInfo;
 
 // A window telling which application this is. Every request builds a new one, centred on the
 // screen above ordinary windows; it lives until the user closes it and is deleted then.
-class AboutWindow final : public QWidget
+class AboutWindow final : public AuxiliaryWindow
 {
     Q_OBJECT
 

@@ -1,6 +1,6 @@
 #include "AttributionsView.h"
 
-#include "AboutView.h"
+#include "common/Fonts.h"
 
 #include <QLabel>
 #include <QScrollArea>
@@ -13,7 +13,7 @@ AttributionsView::AttributionsView(QWidget *parent)
 {
     auto *title = new QLabel(tr("Attributions"));
     title->setObjectName(u"attributionsTitle"_s);
-    title->setFont(AboutView::titleFont(font()));
+    title->setFont(titleFont(font()));
 
     auto *text =
         new QLabel(tr("Attributions of Vestrandi's Inc. Created to innovate, Created to life!"));

@@ -1,31 +1,28 @@
 #include "AttributionsWindow.h"
 
 #include "AttributionsView.h"
-#include "AuxiliaryWindow.h"
 
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
 AttributionsWindow::AttributionsWindow(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
+    : AuxiliaryWindow(Qt::WindowStaysOnTopHint, parent)
 {
     setObjectName(u"attributionsWindow"_s);
-    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Attributions"));
-    AuxiliaryWindow::useControlBackground(this);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(new AttributionsView);
     setMinimumSize(AttributionsView::minimumContentSize);
     resize(AttributionsView::minimumContentSize);
-    AuxiliaryWindow::centre(this);
+    centreOnScreen();
 }
 
 AttributionsWindow *openAttributionsWindow()
 {
     auto *window = new AttributionsWindow;
-    AuxiliaryWindow::present(window);
+    window->present();
     return window;
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QWidget>
+#include "common/AuxiliaryWindow.h"
 
 // A window with the application's attributions. Every request builds a new one, centred on the
 // screen above ordinary windows; the user may resize it, never below its content's minimum.
-class AttributionsWindow final : public QWidget
+class AttributionsWindow final : public AuxiliaryWindow
 {
     Q_OBJECT
 

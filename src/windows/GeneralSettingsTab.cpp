@@ -1,7 +1,8 @@
 #include "GeneralSettingsTab.h"
 
-#include "app/Preferences.h"
-#include "app/PrintLine.h"
+#include "app/core/Preferences.h"
+#include "common/Fonts.h"
+#include "common/core/PrintLine.h"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -18,14 +19,15 @@ GeneralSettingsTab::GeneralSettingsTab(Preferences &preferences, QWidget *parent
     const QString nameTitle = tr("Name & Locations:");
     m_nameField->setObjectName(u"nameField"_s);
     m_nameField->setAccessibleName(QString(nameTitle).remove(u':'));
-    showStoredName();
+    m_nameField->setText(m_preferences.name());
     // Every keystroke is stored at once; there is nothing to confirm or cancel.
     connect(m_nameField, &QLineEdit::textEdited, this,
             [this](const QString &text) { m_preferences.setName(text); });
     connect(m_nameField, &QLineEdit::returnPressed, this, [] { printLine(u"On commit!"_s); });
-    connect(&m_preferences, &Preferences::changed, this, [this](const QString &key) {
-        if (key == Preferences::nameKey)
-            showStoredName();
+    // A change from elsewhere shows here; the field's own edits are already in it.
+    connect(&m_preferences, &Preferences::nameChanged, this, [this](const QString &name) {
+        if (m_nameField->text() != name)
+            m_nameField->setText(name);
     });
 
     // The title is text, not a mnemonic: its ampersand is shown as written.
@@ -36,10 +38,7 @@ GeneralSettingsTab::GeneralSettingsTab(Preferences &preferences, QWidget *parent
         new QLabel(tr("This should describe this text field. Type all the words you want!"));
     caption->setObjectName(u"nameCaption"_s);
     caption->setWordWrap(true);
-    QFont captionFont = caption->font();
-    if (captionFont.pointSizeF() > 0)
-        captionFont.setPointSizeF(captionFont.pointSizeF() * 10.0 / 13.0);
-    caption->setFont(captionFont);
+    caption->setFont(scaledFont(caption->font(), 10.0 / 13.0));
 
     auto *apply = new QPushButton(tr("Apply"));
     apply->setObjectName(u"applyButton"_s);
@@ -54,11 +53,4 @@ GeneralSettingsTab::GeneralSettingsTab(Preferences &preferences, QWidget *parent
     form->addRow(nameLabel, m_nameField);
     form->addRow(QString(), caption);
     form->addRow(QString(), apply);
-}
-
-void GeneralSettingsTab::showStoredName()
-{
-    const QString name = m_preferences.name();
-    if (m_nameField->text() != name)
-        m_nameField->setText(name);
 }

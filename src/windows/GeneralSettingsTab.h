@@ -17,8 +17,6 @@ public:
     QLineEdit *nameField() const { return m_nameField; }
 
 private:
-    void showStoredName();
-
     Preferences &m_preferences;
     QLineEdit *m_nameField;
 };

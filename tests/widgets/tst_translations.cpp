@@ -1,24 +1,23 @@
 #include "AppTest.h"
 
-#include "app/MainScene.h"
 #include "app/MainView.h"
-#include "app/Translations.h"
+#include "app/MainWindow.h"
 #include "commands/MenuBarButton.h"
 #include "commands/MenuBarPopup.h"
+#include "common/core/Translations.h"
 #include "navigation/Sidebar.h"
-#include "panes/GreetingFilter.h"
+#include "panes/core/GreetingFilter.h"
 #include "windows/AboutView.h"
 #include "windows/AboutWindow.h"
 #include "windows/AttributionsWindow.h"
-#include "windows/BundleInfo.h"
 #include "windows/SettingsWindow.h"
+#include "windows/core/BundleInfo.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMainWindow>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QTabBar>
@@ -90,8 +89,8 @@ QStringList visibleTexts(QWidget *window)
 // The main window with each pane in turn, About, Attributions, Settings, the tray popup and menu.
 QStringList textsOfEveryWindow(SidebarApp &app)
 {
-    QMainWindow *window = app.scene().openMainWindow();
-    Sidebar *sidebar = window->findChild<MainView *>()->sidebar();
+    MainWindow *window = app.scene().openMainWindow();
+    Sidebar *sidebar = window->view()->sidebar();
     QStringList texts = visibleTexts(window);
     for (SidebarPane pane :
          {SidebarPane::helloWorld, SidebarPane::whatsUp, SidebarPane::moreStuff}) {
@@ -107,9 +106,10 @@ QStringList textsOfEveryWindow(SidebarApp &app)
     };
     walk(openAboutWindow());
     walk(openAttributionsWindow());
-    walk(app.openSettingsWindow());
+    walk(app.scene().openSettingsWindow());
     walk(tray.showPopup());
-    walk(tray.showStatusMenu());
+    tray.statusMenu()->popup(QPoint());
+    walk(tray.statusMenu());
     return texts;
 }
 

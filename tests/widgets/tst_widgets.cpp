@@ -1,12 +1,9 @@
 #include "AppTest.h"
 #include "CapturedStdout.h"
 
-#include "app/MainScene.h"
 #include "app/MainView.h"
-#include "app/Preferences.h"
+#include "app/MainWindow.h"
 #include "commands/ExportCommands.h"
-#include "commands/MenuBarButton.h"
-#include "commands/MenuBarPopup.h"
 #include "navigation/Pane.h"
 #include "navigation/Sidebar.h"
 #include "window/AlwaysOnTop.h"
@@ -14,13 +11,12 @@
 #include "windows/AboutCommand.h"
 #include "windows/AboutWindow.h"
 #include "windows/AttributionsWindow.h"
-#include "windows/BundleInfo.h"
 #include "windows/GeneralSettingsTab.h"
 #include "windows/SettingsWindow.h"
+#include "windows/core/BundleInfo.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -66,7 +62,7 @@ private slots:
     {
         QFETCH(int, drag);
         QFETCH(int, expected);
-        QMainWindow *window = mainWindow();
+        MainWindow *window = mainWindow();
         QCOMPARE(m_view->sidebar()->width(), Sidebar::minimumWidth);
         QWidget *handle = m_view->findChild<QSplitter *>(u"mainSplitter"_s)->handle(1);
         const QPoint start = handle->rect().center(), end = start + QPoint(drag, 0);
@@ -120,7 +116,7 @@ private slots:
 
     void failedExportIsReportedAndLeavesNothing()
     {
-        QMainWindow *window = mainWindow();
+        MainWindow *window = mainWindow();
         auto *exporter = window->findChild<ExportCommands *>();
         QSignalSpy finished(exporter, &ExportCommands::exportFinished);
         exporter->exportAction()->trigger();
@@ -164,7 +160,7 @@ private slots:
         // The window is looked up one event-loop turn after showing.
         QVERIFY(!alwaysOnTop->window());
         QVERIFY(captured.wait());
-        QCOMPARE(alwaysOnTop->window(), window.windowHandle());
+        QCOMPARE(alwaysOnTop->window(), &window);
         QCOMPARE(isOnTop(), changes.last());
         QSignalSpy hidden(window.windowHandle(), &QWindow::visibleChanged);
         const WId id = window.winId();
@@ -174,6 +170,31 @@ private slots:
         }
         QCOMPARE(window.winId(), id);
         QCOMPARE(hidden.count(), 0);
+        QVERIFY(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    }
+
+    // Switching on brings every main window forward and gives one of them the keyboard; switching
+    // off leaves the keyboard where it is.
+    void switchingOnActivatesEveryMainWindowOffDoesNot()
+    {
+        const QList<MainWindow *> windows{mainWindow(), mainWindow()};
+        QWidget other;
+        other.show();
+        const auto activateOther = [&other] {
+            other.activateWindow();
+            return QTest::qWaitForWindowActive(&other);
+        };
+        QVERIFY(activateOther());
+        m_app.preferences().setAlwaysOnTop(true);
+        QTRY_VERIFY(windows.contains(QApplication::activeWindow()));
+        for (MainWindow *window : windows)
+            QVERIFY(window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(activateOther());
+        m_app.preferences().setAlwaysOnTop(false);
+        QTest::qWait(50);
+        QCOMPARE(QApplication::activeWindow(), &other);
+        for (MainWindow *window : windows)
+            QVERIFY(!window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
     }
 
     void everyRequestOpensANewWindowFreedOnClose_data()
@@ -202,7 +223,7 @@ private slots:
     void aboutWithoutDictionarySaysNotAvailable()
     {
         AboutWindow window{BundleInfo()};
-        QStringList shown{AboutCommand::text(BundleInfo())};
+        QStringList shown{AboutCommand(BundleInfo(), nullptr).text()};
         for (const QString &name : {u"aboutName"_s, u"aboutVersion"_s, u"aboutCopyright"_s}) {
             const auto *label = window.findChild<QLabel *>(name);
             QVERIFY(label && label->textFormat() == Qt::PlainText); // dictionary text is no markup
@@ -214,11 +235,11 @@ private slots:
     void settingsStoreEveryKeystroke()
     {
         m_app.preferences().setName(u"x"_s);
-        QPointer<SettingsWindow> window = m_app.openSettingsWindow();
+        QPointer<SettingsWindow> window = m_app.scene().openSettingsWindow();
         QStringList stored;
         QObject listening;
-        connect(&m_app.preferences(), &Preferences::changed, &listening,
-                [&] { stored.append(m_app.preferences().name()); });
+        connect(&m_app.preferences(), &Preferences::nameChanged, &listening,
+                [&](const QString &name) { stored.append(name); });
         QLineEdit *field = window->generalTab()->nameField();
         const QByteArray printed = capturedStdout([&] {
             QTest::keyClick(field, Qt::Key_Backspace);
@@ -232,43 +253,24 @@ private slots:
         // Stored as typed: closing loses nothing, and the next window shows it.
         closeAndDelete(window);
         QCOMPARE(Preferences().name(), u"Zoë"_s);
-        QCOMPARE(m_app.openSettingsWindow()->generalTab()->nameField()->text(), u"Zoë"_s);
-    }
-
-    void trayClickRouting_data()
-    {
-        QTest::addColumn<QSystemTrayIcon::ActivationReason>("reason");
-        QTest::addColumn<int>("popups");
-        QTest::addColumn<int>("menus");
-        QTest::newRow("left click: popup") << QSystemTrayIcon::Trigger << 1 << 0;
-        QTest::newRow("right click: menu") << QSystemTrayIcon::Context << 0 << 1;
-        QTest::newRow("double click: nothing") << QSystemTrayIcon::DoubleClick << 0 << 0;
-    }
-
-    void trayClickRouting()
-    {
-        QFETCH(QSystemTrayIcon::ActivationReason, reason);
-        MenuBarButton button;
-        button.showMenu(reason);
-        QTEST(closeAll<MenuBarPopup>(), "popups");
-        QTEST(closeAll<QMenu>(), "menus");
+        QCOMPARE(m_app.scene().openSettingsWindow()->generalTab()->nameField()->text(), u"Zoë"_s);
     }
 
     // Last: it runs the application's event loop to its end.
     void closingTheLastWindowQuits()
     {
-        QMainWindow *window = mainWindow();
+        MainWindow *window = mainWindow();
         QTimer::singleShot(0, window, &QWidget::close);
         QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(2); });
         QCOMPARE(QApplication::exec(), 0);
     }
 
 private:
-    QMainWindow *mainWindow()
+    MainWindow *mainWindow()
     {
-        QMainWindow *window = m_app.scene().openMainWindow();
+        MainWindow *window = m_app.scene().openMainWindow();
         window->resize(900, 600);
-        m_view = window->findChild<MainView *>();
+        m_view = window->view();
         return QTest::qWaitForWindowExposed(window) ? window : nullptr;
     }
 

@@ -27,24 +27,22 @@ public:
     explicit Preferences(const QString &iniFile, QObject *parent = nullptr);
     ~Preferences() override;
 
+    // Each value is the stored one, or the key's default when none is stored or the stored one is
+    // not of the key's type. Setting a value stores it at once, and only when it changes.
     bool isAlwaysOnTop() const;
     void setAlwaysOnTop(bool on);
 
     QString name() const;
     void setName(const QString &name);
 
-    // The stored value of a known key, or its default when it is absent or of the wrong type.
-    QVariant value(QLatin1StringView key) const;
-    // Stores a value of the key's type at once; other keys and other types are refused.
-    bool setValue(QLatin1StringView key, const QVariant &value);
-
-    QString fileName() const;
-
 signals:
-    void changed(const QString &key);
+    void alwaysOnTopChanged(bool on);
+    void nameChanged(const QString &name);
 
 private:
     explicit Preferences(std::unique_ptr<QSettings> settings, QObject *parent);
+    QVariant value(QLatin1StringView key) const;
+    bool store(QLatin1StringView key, const QVariant &value);
     void reportUnsavedOnce();
 
     std::unique_ptr<QSettings> m_settings;

@@ -1,6 +1,6 @@
 #include "Preferences.h"
 
-#include "PrintLine.h"
+#include "common/core/PrintLine.h"
 
 #include <QMetaType>
 #include <QSettings>
@@ -29,12 +29,14 @@ const std::array<PreferenceKey, 2> &preferenceKeys()
     return keys;
 }
 
-const PreferenceKey *findKey(QLatin1StringView key)
+// The table is the one list of keys, their types and defaults; only its keys are ever asked for.
+const PreferenceKey &keyEntry(QLatin1StringView key)
 {
     const auto &keys = preferenceKeys();
     const auto found = std::find_if(keys.begin(), keys.end(),
                                     [key](const PreferenceKey &entry) { return entry.key == key; });
-    return found == keys.end() ? nullptr : &*found;
+    Q_ASSERT(found != keys.end());
+    return *found;
 }
 
 // A stored value counts only when it is of the key's type. Text stores (INI) give back every
@@ -90,7 +92,8 @@ bool Preferences::isAlwaysOnTop() const
 
 void Preferences::setAlwaysOnTop(bool on)
 {
-    setValue(isAlwaysOnTopKey, on);
+    if (store(isAlwaysOnTopKey, on))
+        emit alwaysOnTopChanged(on);
 }
 
 QString Preferences::name() const
@@ -100,26 +103,23 @@ QString Preferences::name() const
 
 void Preferences::setName(const QString &name)
 {
-    setValue(nameKey, name);
+    if (store(nameKey, name))
+        emit nameChanged(name);
 }
 
 QVariant Preferences::value(QLatin1StringView key) const
 {
-    const PreferenceKey *entry = findKey(key);
-    if (!entry)
-        return {};
+    const PreferenceKey &entry = keyEntry(key);
     if (const auto unsaved = m_unsaved.constFind(key); unsaved != m_unsaved.cend())
         return *unsaved;
-    return accepted(*entry, m_settings->value(key)).value_or(entry->defaultValue);
+    return accepted(entry, m_settings->value(key)).value_or(entry.defaultValue);
 }
 
-bool Preferences::setValue(QLatin1StringView key, const QVariant &newValue)
+// Whether the value changed; an unchanged value is neither written nor synced.
+bool Preferences::store(QLatin1StringView key, const QVariant &newValue)
 {
-    const PreferenceKey *entry = findKey(key);
-    if (!entry || newValue.typeId() != entry->type)
+    if (value(key) == newValue)
         return false;
-
-    const QVariant previous = value(key);
     m_settings->setValue(key, newValue);
     // Stored at once, so the choice survives the process being killed right after it.
     m_settings->sync();
@@ -129,15 +129,7 @@ bool Preferences::setValue(QLatin1StringView key, const QVariant &newValue)
         m_unsaved.insert(key, newValue);
         reportUnsavedOnce();
     }
-
-    if (previous != newValue)
-        emit changed(key);
     return true;
-}
-
-QString Preferences::fileName() const
-{
-    return m_settings->fileName();
 }
 
 void Preferences::reportUnsavedOnce()

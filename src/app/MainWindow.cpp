@@ -1,0 +1,108 @@
+#include "MainWindow.h"
+
+#include "MainView.h"
+#include "commands/ExportCommands.h"
+#include "commands/MyCommands.h"
+#include "navigation/Pane.h"
+#include "navigation/core/WindowTitle.h"
+#include "window/AlwaysOnTop.h"
+#include "windows/AboutCommand.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+
+using namespace Qt::StringLiterals;
+
+MainWindow::MainWindow(Preferences &preferences, QWidget *parent)
+    : QMainWindow(parent)
+    , m_view(new MainView(preferences))
+    , m_toolBar(new QToolBar(tr("Toolbar"), this))
+{
+    setObjectName(u"mainWindow"_s);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setCentralWidget(m_view);
+
+    // The toggle first; the pane's items follow it at the far end.
+    m_toolBar->setObjectName(u"mainToolBar"_s);
+    m_toolBar->setAccessibleName(tr("Toolbar"));
+    m_toolBar->setMovable(false);
+    m_toolBar->setFloatable(false);
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    m_toolBar->toggleViewAction()->setVisible(false);
+    QAction *toggleSidebar = m_view->toggleSidebarAction();
+    m_toolBar->addAction(toggleSidebar);
+    if (QWidget *button = m_toolBar->widgetForAction(toggleSidebar)) {
+        button->setObjectName(u"toggleSidebarButton"_s);
+        button->setAccessibleName(toggleSidebar->text());
+    }
+    auto *spacer = new QWidget(m_toolBar);
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    m_toolBar->addWidget(spacer);
+    addToolBar(m_toolBar);
+
+    new AlwaysOnTop(preferences, this);
+    installCommands(preferences);
+    showPaneChrome(m_view->detail());
+    connect(m_view, &MainView::detailChanged, this, &MainWindow::showPaneChrome);
+    resize(defaultSize);
+}
+
+// File, View, Window, Commands, Help. There is deliberately no "New" item: the menus never open a
+// second main window.
+void MainWindow::installCommands(Preferences &preferences)
+{
+    QMenu *fileMenu = menuBar()->addMenu(tr("&File"));
+    fileMenu->setObjectName(u"fileMenu"_s);
+    fileMenu->addAction((new ExportCommands(this))->exportAction());
+    fileMenu->addSeparator();
+    QAction *settings = fileMenu->addAction(tr("Settings…"), this, &MainWindow::settingsRequested);
+    settings->setObjectName(u"settingsAction"_s);
+    // Most Linux desktops define no standard key for settings; Ctrl+, is the usual one there.
+    const QList<QKeySequence> settingsKeys = QKeySequence::keyBindings(QKeySequence::Preferences);
+    settings->setShortcuts(settingsKeys.isEmpty() ? QList{QKeySequence(Qt::CTRL | Qt::Key_Comma)}
+                                                  : settingsKeys);
+    settings->setMenuRole(QAction::PreferencesRole);
+    fileMenu->addSeparator();
+    QAction *quit =
+        fileMenu->addAction(tr("&Quit"), QKeySequence::Quit, qApp, &QCoreApplication::quit);
+    quit->setObjectName(u"quitAction"_s);
+    quit->setMenuRole(QAction::QuitRole);
+
+    QMenu *viewMenu = menuBar()->addMenu(tr("&View"));
+    viewMenu->setObjectName(u"viewMenu"_s);
+    viewMenu->addAction(m_view->toggleSidebarAction());
+
+    QMenu *windowMenu = menuBar()->addMenu(tr("&Window"));
+    windowMenu->setObjectName(u"windowMenu"_s);
+    QAction *minimize = windowMenu->addAction(tr("Minimize"), QKeySequence(Qt::CTRL | Qt::Key_M),
+                                              this, &QWidget::showMinimized);
+    minimize->setObjectName(u"minimizeAction"_s);
+    QAction *zoom = windowMenu->addAction(tr("Zoom"), this, [this] {
+        if (isMaximized())
+            showNormal();
+        else
+            showMaximized();
+    });
+    zoom->setObjectName(u"zoomAction"_s);
+    windowMenu->addSeparator();
+    windowMenu->addAction(new AlwaysOnTopCommand(preferences, this));
+
+    menuBar()->addMenu(new MyCommands(menuBar()));
+
+    QMenu *helpMenu = menuBar()->addMenu(tr("&Help"));
+    helpMenu->setObjectName(u"helpMenu"_s);
+    helpMenu->addAction(new AboutCommand(this));
+
+    for (QMenu *menu : menuBar()->findChildren<QMenu *>(Qt::FindDirectChildrenOnly))
+        menu->setAccessibleName(menu->title().remove(u'&'));
+}
+
+void MainWindow::showPaneChrome(Pane *pane)
+{
+    // The previous pane's items left the toolbar when it was deleted.
+    m_toolBar->addActions(pane->toolbarActions());
+    setWindowTitle(composeWindowTitle(QGuiApplication::applicationDisplayName(), pane->subtitle()));
+}

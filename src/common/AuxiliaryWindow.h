@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QWidget>
+
+class QScreen;
+
+// What the About, Attributions and Settings windows share: a top-level window in the colour of a
+// control's background, deleted when closed, opened in the middle of the screen the user works on.
+class AuxiliaryWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Shows the window and gives it the keyboard.
+    void present();
+
+protected:
+    AuxiliaryWindow(Qt::WindowFlags flags, QWidget *parent);
+
+    // Moves the window to the middle of the screen under the pointer; call once it has its size.
+    void centreOnScreen();
+};
+
+// The screen that shows the point, else the primary screen (null only without any screen).
+QScreen *screenAt(const QPoint &point);

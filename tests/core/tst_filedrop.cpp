@@ -1,0 +1,75 @@
+#include "common/core/PrintLine.h"
+#include "panes/core/FileDrop.h"
+
+#include <QProcess>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using Line = std::optional<QString>;
+
+class FileDropTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fileDrop_data()
+    {
+        QTest::addColumn<QList<QUrl>>("urls");
+        QTest::addColumn<Line>("line"); // accepted when it names the dropped file
+        const auto url = [](const char *text) { return QUrl::fromEncoded(text, QUrl::StrictMode); };
+        const QUrl file = url("file:///tmp/a.txt");
+        const QUrl web = url("https://example.org/a.txt");
+        const Line dropped = u"File was dropped: /tmp/a.txt"_s;
+        const Line invalid = u"Error: Not a valid URL."_s;
+        QTest::newRow("blanks and non-ASCII decoded")
+            << QList{url("file:///tmp/My%20Zo%C3%AB%20%E6%97%A5.txt")}
+            << Line(u"File was dropped: /tmp/My Zoë 日.txt"_s);
+        QTest::newRow("localhost is this machine")
+            << QList{url("file://localhost/tmp/a.txt")} << dropped;
+        QTest::newRow("web links beside one file") << QList{web, file, web} << dropped;
+        QTest::newRow("nothing") << QList<QUrl>{} << Line();
+        QTest::newRow("web link alone") << QList{web} << Line();
+        QTest::newRow("share on another host") << QList{url("file://server/share")} << invalid;
+        QTest::newRow("bytes that are not UTF-8")
+            << QList{url("file:///tmp/%FF%FE.txt")} << invalid;
+        QTest::newRow("NUL inside the path") << QList{url("file:///tmp/a%00b.txt")} << invalid;
+        QTest::newRow("relative path") << QList{url("file:a.txt")} << invalid;
+    }
+
+    void fileDrop()
+    {
+        QFETCH(QList<QUrl>, urls);
+        QFETCH(Line, line);
+        const FileDrop drop = decideFileDrop(urls);
+        QCOMPARE(drop.line, line);
+        QCOMPARE(drop.accepted, line && line->startsWith(u"File was dropped"_s));
+    }
+
+    void printedLineGoesThroughAPipeAtOnce()
+    {
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), {u"--print-child"_s});
+        QVERIFY(child.waitForReadyRead(10000));
+        QCOMPARE(child.readAll(), "Drop entered!\n"_ba);
+        QCOMPARE(child.state(), QProcess::Running);
+        child.write("go\n");
+        QVERIFY(child.waitForFinished(10000));
+        QCOMPARE(child.readAll(), "File was dropped: /tmp/Zoë.txt\n"_ba);
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    if (argc == 2 && qstrcmp(argv[1], "--print-child") == 0) {
+        printLine(u"Drop entered!"_s);
+        char buffer[8]; // the parent must see the line while this process still runs
+        (void)std::fgets(buffer, sizeof buffer, stdin);
+        printLine(u"File was dropped: /tmp/Zoë.txt"_s);
+        return 0;
+    }
+    QCoreApplication app(argc, argv);
+    FileDropTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_filedrop.moc"

@@ -1,0 +1,49 @@
+#include "commands/core/PopupPlacement.h"
+#include "navigation/core/WindowTitle.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+// The rules that place what a pane and the tray add to the screen: the window's title while a
+// pane is shown, and where the tray popup opens.
+class PanesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void windowTitle_data()
+    {
+        QTest::addColumn<QString>("subtitle");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("no subtitle: the name alone") << QString() << u"Pillowrock"_s;
+        QTest::newRow("subtitle first") << u"What's Up?"_s << u"What's Up? — Pillowrock"_s;
+    }
+
+    void windowTitle()
+    {
+        QFETCH(QString, subtitle);
+        QTEST(composeWindowTitle(u"Pillowrock"_s, subtitle), "title");
+    }
+
+    void popupPosition_data()
+    {
+        QTest::addColumn<QRect>("anchor");
+        QTest::addColumn<QPoint>("position");
+        // A 200×200 popup on a 1000×800 screen whose top 20 pixels are a panel.
+        QTest::newRow("below an icon in a top panel") << QRect(500, 0, 20, 20) << QPoint(500, 20);
+        QTest::newRow("above an icon in a bottom panel")
+            << QRect(500, 780, 20, 20) << QPoint(500, 580);
+        QTest::newRow("pulled in from the right edge") << QRect(990, 0, 10, 20) << QPoint(800, 20);
+        QTest::newRow("pulled in below the panel") << QRect(-50, -50, 1, 1) << QPoint(0, 20);
+    }
+
+    void popupPosition()
+    {
+        QFETCH(QRect, anchor);
+        QTEST(::popupPosition(anchor, QSize(200, 200), QRect(0, 20, 1000, 780)), "position");
+    }
+};
+
+QTEST_GUILESS_MAIN(PanesTest)
+#include "tst_panes.moc"
