@@ -37,13 +37,7 @@ MyExportDocument::MyExportDocument(QList<MyDataEntry> entries)
     : m_entries(std::move(entries))
 {}
 
-MyExportDocument MyExportDocument::read(QIODevice *device)
-{
-    Q_UNUSED(device);
-    return {};
-}
-
-const QStringList &MyExportDocument::readableContentTypes()
+const QStringList &MyExportDocument::writableContentTypes()
 {
     static const QStringList types{u"text/tab-separated-values"_s};
     return types;

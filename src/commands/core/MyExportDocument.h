@@ -6,8 +6,6 @@
 #include <QList>
 #include <QStringList>
 
-class QIODevice;
-
 // The exported document: a table written as UTF-8 tab-separated text with the header row
 // "Name", "Number" and one line per entry, every line ending in a line feed. Numbers are plain
 // decimals. A tab, carriage return or line feed inside a name would break its row, so those three
@@ -19,14 +17,8 @@ public:
     MyExportDocument() = default;
     explicit MyExportDocument(QList<MyDataEntry> entries);
 
-    // The document is only ever written: reading any file gives an empty table.
-    static MyExportDocument read(QIODevice *device);
-
-    // MIME types the document reads and writes: tab-separated text alone.
-    static const QStringList &readableContentTypes();
-    static const QStringList &writableContentTypes() { return readableContentTypes(); }
-
-    const QList<MyDataEntry> &entries() const { return m_entries; }
+    // The MIME types the document is written as: tab-separated text alone.
+    static const QStringList &writableContentTypes();
 
     // The file's bytes, built in one pass into one buffer reserved for the largest possible size.
     QByteArray serialize() const;
