@@ -1,3 +1,5 @@
+#include "Tsv.h"
+
 #include "commands/core/AtomicWrite.h"
 #include "commands/core/MyExportDocument.h"
 
@@ -29,8 +31,15 @@ private slots:
             << header + "Ren\xc3\xa9\x65 \xf0\x9f\x98\x80\t1\n";
         QTest::newRow("tab, CR and LF escaped")
             << Entries{{u"\ta\rb\nc\n"_s, 1}} << header + "\\ta\\rb\\nc\\n\t1\n";
-        QTest::newRow("backslash, quotes and controls kept as they are")
-            << Entries{{u"C:\\new\\t \"q\";,\x01"_s, 3}} << header + "C:\\new\\t \"q\";,\x01\t3\n";
+        QTest::newRow("backslash escaped: a typed \\t is no tab")
+            << Entries{{u"C:\\new\\t"_s, 3}, {u"C:\\new\t"_s, 4}}
+            << header + "C:\\\\new\\\\t\t3\nC:\\\\new\\t\t4\n";
+        QTest::newRow("quotes and controls kept as they are")
+            << Entries{{u"\"q\";,\x01"_s, 3}} << header + "\"q\";,\x01\t3\n";
+        QTest::newRow("the sample table, byte for byte")
+            << sampleEntries()
+            << header +
+                   "Ellis Marwood\t99\nTobin Harcrow\t66\nGavin Oakfield\t21\nOlen Brisco\t13\n";
         QTest::newRow("lone surrogate does not eat the tab")
             << Entries{{QString(QChar(0xd800)), 1}, {u"b"_s, 2}}
             << header + "\xef\xbf\xbd\t1\nb\t2\n";
@@ -39,7 +48,15 @@ private slots:
     void serialize()
     {
         QFETCH(Entries, entries);
-        QTEST(MyExportDocument(entries).serialize(), "expected");
+        const QByteArray bytes = MyExportDocument(entries).serialize();
+        QTEST(bytes, "expected");
+        // Every name comes back from its field.
+        const QList<QByteArray> lines = bytes.chopped(1).split('\n').mid(1);
+        QCOMPARE(lines.size(), entries.size());
+        for (qsizetype row = 0; row < lines.size(); ++row) {
+            const QByteArray field = lines[row].first(lines[row].lastIndexOf('\t'));
+            QCOMPARE(unescapeTsvField(field), exportedName(entries[row].name));
+        }
     }
 
     void atomicWrite_data()

@@ -26,6 +26,8 @@ char escapeLetter(char16_t unit)
         return 'r';
     case u'\n':
         return 'n';
+    case u'\\':
+        return '\\';
     default:
         return 0;
     }

@@ -9,8 +9,9 @@
 // The exported document: a table written as UTF-8 tab-separated text with the header row
 // "Name", "Number" and one line per entry, every line ending in a line feed. Numbers are plain
 // decimals. A tab, carriage return or line feed inside a name would break its row, so those three
-// are written as the escapes \t, \r and \n; everything else, backslashes included, is written as
-// it is.
+// are written as the escapes \t, \r and \n, and a backslash as \\, so that every escape can be
+// undone; everything else is written as it is. A lone surrogate, which has no UTF-8 form, is
+// written as U+FFFD.
 class MyExportDocument final
 {
 public:
