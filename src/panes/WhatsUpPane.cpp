@@ -6,6 +6,7 @@
 
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStringListModel>
@@ -60,6 +61,7 @@ WhatsUpPane::WhatsUpPane(QWidget *parent)
     m_completer->popup()->setObjectName(u"greetingSuggestions"_s);
     m_completer->popup()->setAccessibleName(tr("Suggestions"));
     connect(m_searchField, &QLineEdit::textEdited, this, &WhatsUpPane::offerSuggestions);
+    m_searchField->installEventFilter(this);
     connect(m_completer, qOverload<const QString &>(&QCompleter::activated), m_searchField,
             &QLineEdit::setText);
 
@@ -98,8 +100,22 @@ void WhatsUpPane::offerSuggestions(const QString &text)
 {
     // The field may report the edit before the change, so take the text from the edit.
     setSearchText(text);
-    if (m_searchText.isEmpty() || m_suggestionModel->rowCount() == 0)
+    if (m_suggestionModel->rowCount() == 0)
         m_completer->popup()->hide();
     else
         m_completer->complete();
+}
+
+bool WhatsUpPane::eventFilter(QObject *watched, QEvent *event)
+{
+    // Coming into the empty field offers every name, as typing does the matching ones; the focus
+    // that returns when the popup closes does not open it again.
+    if (watched == m_searchField && event->type() == QEvent::FocusIn) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (m_searchText.isEmpty() &&
+            (reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
+             reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason))
+            offerSuggestions(QString());
+    }
+    return Pane::eventFilter(watched, event);
 }

@@ -18,6 +18,9 @@ class WhatsUpPane final : public Pane
 public:
     explicit WhatsUpPane(QWidget *parent = nullptr);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void setSearchText(const QString &text);
     void showNames(const QStringList &names);

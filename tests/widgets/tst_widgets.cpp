@@ -15,8 +15,11 @@
 #include "windows/SettingsWindow.h"
 #include "windows/core/BundleInfo.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -230,6 +233,34 @@ private slots:
             shown.append(label->text());
         }
         QCOMPARE(shown, (QStringList{u"About N/A"_s, u"N/A"_s, u"Version N/A (N/A)"_s, u"N/A"_s}));
+    }
+
+    // The suggestions are the filtered names: all of them while the field is empty.
+    void suggestionsFollowTheSearch()
+    {
+        MainWindow *window = mainWindow();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        Sidebar *sidebar = m_view->sidebar();
+        sidebar->list()->setCurrentItem(sidebar->itemFor(SidebarPane::whatsUp));
+        auto *field = window->findChild<QLineEdit *>(u"greetingSearchField"_s);
+        QAbstractItemView *popup = m_view->detail()->findChild<QCompleter *>()->popup();
+        const auto offered = [popup] {
+            QStringList names;
+            for (int row = 0; popup->isVisible() && row < popup->model()->rowCount(); ++row)
+                names.append(popup->model()->index(row, 0).data().toString());
+            return names;
+        };
+        const QStringList all{u"Holly"_s, u"Josh"_s, u"Rhonda"_s, u"Ted"_s};
+        QTRY_VERIFY(field->isVisible()); // the toolbar lays out the pane's items first
+        field->setFocus(Qt::TabFocusReason);
+        QTRY_COMPARE(offered(), all);
+        QTest::keyClicks(field, u"H"_s);
+        QTRY_COMPARE(offered(), QStringList{u"Holly"_s});
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QTRY_COMPARE(offered(), all);
+        QTest::keyClicks(field, u"holly"_s);
+        QTRY_COMPARE(offered(), QStringList());
     }
 
     void settingsStoreEveryKeystroke()
