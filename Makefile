@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test sanitize bench clean
 
 all: build
 
@@ -27,6 +27,15 @@ run: build
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure
 
+# ASan + UBSan build of its own, with clang so that the fuzz targets fuzz: core, widget, desktop
+# and fuzz tests, failing on any report.
+SANITIZE_DIR ?= build-sanitize
+sanitize: deps
+	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+		-DCMAKE_BUILD_TYPE=Debug -DPILLOWROCK_SANITIZE=ON -DPILLOWROCK_BENCHMARKS=OFF
+	cmake --build $(SANITIZE_DIR)
+	ctest --test-dir $(SANITIZE_DIR) --output-on-failure -L 'core|widgets|desktop|fuzz'
+
 # Optimised build of its own; prints one table of app / bare-window ratios. Not part of `make test`.
 bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DPILLOWROCK_BENCHMARKS=ON -DBUILD_TESTING=OFF
@@ -34,4 +43,4 @@ bench: deps
 	python3 bench/run.py --build build-bench
 
 clean:
-	rm -rf $(BUILD_DIR) build-bench
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) build-bench

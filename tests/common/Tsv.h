@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringDecoder>
 
 #include <optional>
 
@@ -20,14 +21,25 @@ inline std::optional<QString> unescapeTsvField(QByteArrayView field)
         if (++i == field.size())
             return std::nullopt;
         switch (field[i]) {
-        case 't': bytes.append('\t'); break;
-        case 'r': bytes.append('\r'); break;
-        case 'n': bytes.append('\n'); break;
-        case '\\': bytes.append('\\'); break;
-        default: return std::nullopt;
+        case 't':
+            bytes.append('\t');
+            break;
+        case 'r':
+            bytes.append('\r');
+            break;
+        case 'n':
+            bytes.append('\n');
+            break;
+        case '\\':
+            bytes.append('\\');
+            break;
+        default:
+            return std::nullopt;
         }
     }
-    return QString::fromUtf8(bytes);
+    // A name may well begin with U+FEFF: it is a character here, not a byte order mark.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return utf8.decode(bytes);
 }
 
 // What a name comes back as: lone surrogates have no UTF-8 form and are written as U+FFFD.

@@ -287,6 +287,10 @@ class DesktopCase(unittest.TestCase):
             print(f"\nkept the screen and the app's output in {folder}", file=sys.stderr)
         for app in self.apps:
             app.kill()
+        # A sanitized build reports on standard error and may carry on: any report fails the test.
+        reports = [line for app in self.apps for line in app.stderr_lines
+                   if "Sanitizer" in line or "runtime error:" in line]
+        self.assertEqual(reports, [], "sanitizer reports")
 
     def main_window(self, app):
         return app.window("^Pillowrock$")
