@@ -21,10 +21,21 @@ MainWindow *MainScene::openMainWindow()
     auto *window = new MainWindow(m_preferences);
     connect(window, &MainWindow::settingsRequested, this, &MainScene::openSettingsWindow);
     window->show();
+    m_mainWindow = window;
     // The keyboard starts on the sidebar's entries: a focused search field would take typing by
     // surprise, and its blinking cursor would keep an idle window waking up.
     window->view()->sidebar()->setFocus();
     return window;
+}
+
+void MainScene::activateMainWindow()
+{
+    if (!m_mainWindow)
+        return;
+    if (m_mainWindow->isMinimized())
+        m_mainWindow->showNormal();
+    m_mainWindow->raise();
+    m_mainWindow->activateWindow();
 }
 
 SettingsWindow *MainScene::openSettingsWindow()

@@ -22,8 +22,11 @@ public:
     MainWindow *openMainWindow();
     // The one Settings window: created on first use, brought to the front when asked again.
     SettingsWindow *openSettingsWindow();
+    // Brings the main window forward, out of the dock or taskbar if minimised.
+    void activateMainWindow();
 
 private:
     Preferences &m_preferences;
+    QPointer<MainWindow> m_mainWindow;
     QPointer<SettingsWindow> m_settingsWindow;
 };

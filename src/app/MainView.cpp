@@ -24,6 +24,13 @@ MainView::MainView(Preferences &preferences, QWidget *parent)
     setMinimumSize(minimumContentSize);
 
     m_toggleSidebar->setObjectName(u"toggleSidebarAction"_s);
+    // No desktop defines a standard key for it; this is the usual one (Control-Command-S on macOS,
+    // where Qt::META is Control and Qt::CTRL is Command).
+#ifdef Q_OS_MACOS
+    m_toggleSidebar->setShortcut(QKeySequence(Qt::META | Qt::CTRL | Qt::Key_S));
+#else
+    m_toggleSidebar->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S));
+#endif
     connect(m_toggleSidebar, &QAction::triggered, this,
             [this] { m_sidebar->setHidden(!m_sidebar->isHidden()); });
 
@@ -39,6 +46,17 @@ MainView::MainView(Preferences &preferences, QWidget *parent)
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_splitter);
+}
+
+int MainView::sidebarWidth() const
+{
+    return m_sidebar->isHidden() ? m_sidebar->width() : m_splitter->sizes().value(0);
+}
+
+void MainView::setSidebarWidth(int width)
+{
+    const QList<int> sizes = m_splitter->sizes();
+    m_splitter->setSizes({width, std::max(1, sizes.value(0) + sizes.value(1) - width)});
 }
 
 void MainView::showDetail(Pane *pane)

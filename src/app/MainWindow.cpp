@@ -1,6 +1,8 @@
 #include "MainWindow.h"
 
 #include "MainView.h"
+#include "app/core/WindowState.h"
+#include "commands/EditCommands.h"
 #include "commands/ExportCommands.h"
 #include "commands/MyCommands.h"
 #include "navigation/Pane.h"
@@ -10,8 +12,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QToolBar>
 
 using namespace Qt::StringLiterals;
@@ -48,10 +52,44 @@ MainWindow::MainWindow(Preferences &preferences, QWidget *parent)
     showPaneChrome(m_view->detail());
     connect(m_view, &MainView::detailChanged, this, &MainWindow::showPaneChrome);
     resize(defaultSize);
+    restoreWindowState();
+    // Quitting (the Quit command, a signal) ends the event loop without closing the window.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &MainWindow::saveWindowState);
 }
 
-// File, View, Window, Commands, Help. There is deliberately no "New" item: the menus never open a
-// second main window.
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    saveWindowState();
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::restoreWindowState()
+{
+    const std::optional<WindowState> state = WindowStateStore().read();
+    if (!state)
+        return;
+    QList<QRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens.append(screen->availableGeometry());
+    const QRect frame = placedFrame(state->frame, screens, minimumSizeHint());
+    resize(frame.size());
+    // Wayland leaves the place of a window to the compositor.
+    if (!QGuiApplication::platformName().startsWith(u"wayland"_s))
+        move(frame.topLeft());
+    m_view->setSidebarWidth(state->sidebarWidth);
+    if (state->maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void MainWindow::saveWindowState()
+{
+    const bool maximized = isMaximized();
+    const QRect frame = maximized ? normalGeometry() : QRect(pos(), size());
+    WindowStateStore().write({frame, m_view->sidebarWidth(), maximized});
+}
+
+// File, Edit, View, Window, Commands, Help. There is deliberately no "New" item: the menus never
+// open a second main window.
 void MainWindow::installCommands(Preferences &preferences)
 {
     QMenu *fileMenu = menuBar()->addMenu(tr("&File"));
@@ -70,6 +108,10 @@ void MainWindow::installCommands(Preferences &preferences)
         fileMenu->addAction(tr("&Quit"), QKeySequence::Quit, qApp, &QCoreApplication::quit);
     quit->setObjectName(u"quitAction"_s);
     quit->setMenuRole(QAction::QuitRole);
+
+    QMenu *editMenu = menuBar()->addMenu(tr("&Edit"));
+    editMenu->setObjectName(u"editMenu"_s);
+    new EditCommands(editMenu);
 
     QMenu *viewMenu = menuBar()->addMenu(tr("&View"));
     viewMenu->setObjectName(u"viewMenu"_s);

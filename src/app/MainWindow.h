@@ -21,6 +21,9 @@ public:
 
     MainView *view() const { return m_view; }
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 signals:
     // The Settings item was chosen; the scene keeps the one Settings window.
     void settingsRequested();
@@ -28,6 +31,8 @@ signals:
 private:
     void installCommands(Preferences &preferences);
     void showPaneChrome(Pane *pane);
+    void restoreWindowState();
+    void saveWindowState();
 
     MainView *m_view;
     QToolBar *m_toolBar;

@@ -1,6 +1,14 @@
 #include "Platform.h"
 
+#include <QCoreApplication>
+#include <QSocketNotifier>
 #include <QtGlobal>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+#endif
 
 using namespace Qt::StringLiterals;
 
@@ -18,5 +26,40 @@ QString missingDisplayReason()
 #endif
     return {};
 }
+
+#ifdef Q_OS_UNIX
+namespace {
+
+int signalSockets[2] = {-1, -1};
+
+// Only async-signal-safe calls here: one byte into the socket wakes the event loop.
+void noteSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const auto written = ::write(signalSockets[0], &byte, 1);
+}
+
+} // namespace
+
+void quitOnTerminationSignals(QObject *context)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalSockets) != 0)
+        return;
+    auto *notifier = new QSocketNotifier(signalSockets[1], QSocketNotifier::Read, context);
+    QObject::connect(notifier, &QSocketNotifier::activated, context, [] {
+        char byte;
+        [[maybe_unused]] const auto read = ::read(signalSockets[1], &byte, 1);
+        QCoreApplication::quit();
+    });
+    struct sigaction action = {};
+    action.sa_handler = noteSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signal : {SIGTERM, SIGINT, SIGHUP})
+        ::sigaction(signal, &action, nullptr);
+}
+#else
+void quitOnTerminationSignals(QObject *) {}
+#endif
 
 } // namespace Platform

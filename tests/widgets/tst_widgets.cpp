@@ -24,6 +24,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QSplitter>
 #include <QTimer>
@@ -42,7 +43,15 @@ public:
     {}
 
 private slots:
-    void init() { m_app.preferences().setAlwaysOnTop(false); }
+    void init()
+    {
+        m_app.preferences().setAlwaysOnTop(false);
+        // Each test's window opens at the default frame, whatever the last one was left at.
+        QSettings state(QSettings::IniFormat, QSettings::UserScope, u"Vestrandi"_s,
+                        u"Pillowrock-state"_s);
+        state.clear();
+        state.sync();
+    }
     // A failed check leaves its windows open; later tests count on there being none.
     void cleanup() { closeAll<QWidget>(); }
 
@@ -112,7 +121,9 @@ private slots:
         }
         // Quit takes the platform's standard key, which the offscreen platform lacks.
         QCOMPARE(menus.join(u", "_s),
-                 u"|File, Export…, -, Settings… Ctrl+,, -, Quit, |View, Toggle Sidebar, |Window, "
+                 u"|File, Export…, -, Settings… Ctrl+,, -, Quit, |Edit, Undo Ctrl+Z, Redo Ctrl+Y, -, "
+                 "Cut Ctrl+X, Copy Ctrl+C, Paste Ctrl+V, Delete Del, -, Select All Ctrl+A, "
+                 "|View, Toggle Sidebar Ctrl+Alt+S, |Window, "
                  "Minimize Ctrl+M, Zoom, -, Toggle Always on Top, |Commands, Build Ctrl+B, -, "
                  "Do Stuff Ctrl+D, |Help, About Pillowrock"_s);
     }
