@@ -4,6 +4,7 @@
 #include "common/Fonts.h"
 #include "common/SymbolIcon.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QStyle>
@@ -55,6 +56,7 @@ Sidebar::Sidebar(QWidget *parent)
     addEntry(tr("More Stuff"), u"ellipsis.circle"_s, SidebarPane::moreStuff);
 
     connect(m_list, &QListWidget::itemSelectionChanged, this, &Sidebar::followListSelection);
+    m_list->installEventFilter(this);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -110,9 +112,9 @@ void Sidebar::followListSelection()
 {
     const QList<QListWidgetItem *> selected = m_list->selectedItems();
     if (selected.isEmpty()) {
-        // Only entries change the selection; show the selected one again if something cleared it.
-        if (m_selection)
-            itemFor(*m_selection)->setSelected(true);
+        // Only entries change the selection, so show the selected one again if something cleared
+        // it. Later, not now: assistive technology clears before it selects the new entry.
+        QMetaObject::invokeMethod(this, &Sidebar::restoreSelection, Qt::QueuedConnection);
         return;
     }
     const auto pane = selected.constFirst()->data(paneRole).value<SidebarPane>();
@@ -120,4 +122,26 @@ void Sidebar::followListSelection()
         return;
     m_selection = pane;
     emit selectionChanged(pane);
+}
+
+void Sidebar::restoreSelection()
+{
+    if (m_selection && m_list->selectedItems().isEmpty())
+        itemFor(*m_selection)->setSelected(true);
+}
+
+bool Sidebar::eventFilter(QObject *watched, QEvent *event)
+{
+    // Coming into the list highlights the first entry without selecting it; the first arrow key
+    // then selects that entry rather than skipping past it.
+    if (watched == m_list && event->type() == QEvent::KeyPress && !m_selection) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        QListWidgetItem *current = m_list->currentItem();
+        if ((key == Qt::Key_Down || key == Qt::Key_Up) && current &&
+            current->flags().testFlag(Qt::ItemIsSelectable)) {
+            current->setSelected(true);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }

@@ -27,6 +27,9 @@ public:
     QListWidget *list() const { return m_list; }
     QListWidgetItem *itemFor(SidebarPane pane) const;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 signals:
     // The user activated the entry of another pane than the one selected.
     void selectionChanged(SidebarPane pane);
@@ -35,6 +38,7 @@ private:
     void addSection(const QString &header);
     void addEntry(const QString &title, const QString &symbol, SidebarPane pane);
     void followListSelection();
+    void restoreSelection();
 
     QLineEdit *m_searchField;
     QListWidget *m_list;

@@ -1,6 +1,7 @@
 """Pillowrock on a real X server, driven and read from outside as a user and a screen reader would."""
 
 import re
+import signal
 import tempfile
 import unittest
 from pathlib import Path
@@ -200,6 +201,92 @@ class Pillowrock(DesktopCase):
                 screenshot(ARTIFACTS / "screenshots" / f"tray-popup-{appearance}.png", app.window(kind="popup"))
                 self.assertEqual(app.lines, [])
                 app.kill()
+
+    def test_edit_menu_acts_on_the_focused_search_field(self):
+        app = self.launch()
+        window = self.main_window(app)
+        app.click("list item", "What's Up?")
+        app.click("text", "Search", parent="Toolbar")
+        type_text("Holly")
+        xdotool("key", "Escape")  # the suggestions popup takes the next click otherwise
+        field = app.accessible("text", "Search", parent="Toolbar")
+        for item, text in [("Select All", "Holly"), ("Cut", ""), ("Paste", "Holly")]:
+            with self.subTest(item):
+                app.choose(window, "Edit", item)
+                wait_until(lambda: field.queryText().getText(0, -1) == text, f"the field to hold {text!r}")
+                xdotool("key", "Escape")  # an emptied field offers every name again
+        self.assertEqual(app.lines, [])
+
+    def test_keyboard_alone_reaches_the_panes_and_hides_the_sidebar(self):
+        app = self.launch()
+        window = self.main_window(app)
+        for entry, caption in [("Hello, World!", "Hello, World! — Pillowrock"),
+                               ("What's Up?", "What's Up? — Pillowrock"), ("More Stuff", "Pillowrock")]:
+            with self.subTest(entry):
+                key(window, "Down")
+                wait_until(lambda: checked_entry(app) == entry, f"{entry!r} selected, not {checked_entry(app)!r}")
+                wait_until(lambda: title(window) == caption, f"the title {caption!r}")
+        key(window, "Up")
+        wait_until(lambda: checked_entry(app) == "What's Up?", "the arrow up to skip the header")
+        for _ in range(6):
+            key(window, "Tab")
+            if any(node.getState().contains(pyatspi_state("FOCUSED")) for node in app.accessibles("text", "Search")):
+                break
+        else:
+            self.fail("Tab never reached a search field")
+        for shown in (False, True):
+            key(window, "ctrl+alt+s")
+            wait_until(lambda: bool(app.accessibles("list", "Sidebar")) == shown, f"the sidebar shown: {shown}")
+        self.assertEqual(app.lines, [])
+
+    def test_assistive_technology_selects_each_entry_in_turn(self):
+        app = self.launch()
+        window = self.main_window(app)
+        headers = [node for node in app.accessibles("list item") if node.name in ("General", "More")]
+        self.assertEqual([node.getState().contains(pyatspi_state("SELECTABLE")) for node in headers], [False, False])
+        for entry, caption in [("What's Up?", "What's Up? — Pillowrock"), ("Hello, World!", "Hello, World! — Pillowrock"),
+                               ("More Stuff", "Pillowrock"), ("What's Up?", "What's Up? — Pillowrock")]:
+            with self.subTest(entry):
+                actions = app.accessible("list item", entry).queryAction()
+                names = [actions.getName(index) for index in range(actions.nActions)]
+                actions.doAction(names.index("Toggle"))
+                wait_until(lambda: title(window) == caption, f"the title {caption!r}, not {title(window)!r}")
+                wait_until(lambda: selected_entries(app) == [entry], f"only {entry!r} selected: {selected_entries(app)}")
+        self.assertEqual(app.lines, [])
+
+    def test_window_frame_and_choices_survive_sigterm_and_a_second_launch_raises_the_first(self):
+        app = self.launch()
+        window = self.main_window(app)
+        xdotool("windowsize", "--sync", window, 900, 620)
+        app.choose(window, "Window", "Toggle Always on Top")
+        wait_until(lambda: above(window), "the window on top")
+        app.process.send_signal(signal.SIGTERM)
+        self.assertEqual(app.process.wait(10), 0)
+        settings = (self.config_home / "Vestrandi" / "Pillowrock.conf").read_text()
+        self.assertEqual(re.findall(r"^([^\[=]+)=", settings, re.M), ["window.setting.isAlwaysOnTop"])
+
+        first = self.launch()
+        window = self.main_window(first)
+        self.assertEqual(geometry(window)[2:], (900, 620))
+        xdotool("windowminimize", "--sync", window)
+        second = self.launch()
+        self.assertEqual(second.process.wait(10), 0)
+        wait_until(lambda: xdotool("getactivewindow").strip() == str(window), "the first window raised and active")
+        self.assertEqual(first.windows("^Pillowrock$"), [window])
+        self.assertEqual(first.lines + second.lines + second.stderr_lines, [])
+
+
+def selected_entries(app):
+    return [node.name for node in app.accessibles("list item") if node.getState().contains(pyatspi_state("SELECTED"))]
+
+
+def checked_entry(app):
+    return next(iter(selected_entries(app)), None)
+
+
+def pyatspi_state(name):
+    import pyatspi
+    return getattr(pyatspi, f"STATE_{name}")
 
 
 if __name__ == "__main__":

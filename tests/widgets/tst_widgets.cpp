@@ -120,12 +120,13 @@ private slots:
                                                        .trimmed());
         }
         // Quit takes the platform's standard key, which the offscreen platform lacks.
-        QCOMPARE(menus.join(u", "_s),
-                 u"|File, Export…, -, Settings… Ctrl+,, -, Quit, |Edit, Undo Ctrl+Z, Redo Ctrl+Y, -, "
-                 "Cut Ctrl+X, Copy Ctrl+C, Paste Ctrl+V, Delete Del, -, Select All Ctrl+A, "
-                 "|View, Toggle Sidebar Ctrl+Alt+S, |Window, "
-                 "Minimize Ctrl+M, Zoom, -, Toggle Always on Top, |Commands, Build Ctrl+B, -, "
-                 "Do Stuff Ctrl+D, |Help, About Pillowrock"_s);
+        QCOMPARE(
+            menus.join(u", "_s),
+            u"|File, Export…, -, Settings… Ctrl+,, -, Quit, |Edit, Undo Ctrl+Z, Redo Ctrl+Y, -, "
+            "Cut Ctrl+X, Copy Ctrl+C, Paste Ctrl+V, Delete Del, -, Select All Ctrl+A, "
+            "|View, Toggle Sidebar Ctrl+Alt+S, |Window, "
+            "Minimize Ctrl+M, Zoom, -, Toggle Always on Top, |Commands, Build Ctrl+B, -, "
+            "Do Stuff Ctrl+D, |Help, About Pillowrock"_s);
     }
 
     void failedExportIsReportedAndLeavesNothing()
@@ -244,6 +245,39 @@ private slots:
             shown.append(label->text());
         }
         QCOMPARE(shown, (QStringList{u"About N/A"_s, u"N/A"_s, u"Version N/A (N/A)"_s, u"N/A"_s}));
+    }
+
+    // The arrow keys from a fresh window, and assistive technology (which clears the selection
+    // before it selects), both show the chosen pane and leave exactly one entry selected.
+    void sidebarSelectsOnePaneAtATime()
+    {
+        MainWindow *window = mainWindow();
+        QListWidget *list = m_view->sidebar()->list();
+        const auto shown = [&]() -> QString {
+            QStringList selected;
+            for (const QListWidgetItem *item : list->selectedItems())
+                selected.append(item->text());
+            return selected.join(u'|') + u" / "_s + window->windowTitle();
+        };
+        list->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(list, Qt::Key_Down);
+        QTRY_COMPARE(shown(), u"Hello, World! / Hello, World! — Pillowrock"_s);
+        QTest::keyClick(list, Qt::Key_Down);
+        QTRY_COMPARE(shown(), u"What's Up? / What's Up? — Pillowrock"_s);
+        QTest::keyClick(list, Qt::Key_Down); // over the header
+        QTRY_COMPARE(shown(), u"More Stuff / Pillowrock"_s);
+        for (const SidebarPane pane : {SidebarPane::helloWorld, SidebarPane::moreStuff}) {
+            // What the accessibility bridge does for a cell's Toggle action.
+            list->clearSelection();
+            const int row = list->row(m_view->sidebar()->itemFor(pane));
+            list->selectionModel()->select(list->model()->index(row, 0),
+                                           QItemSelectionModel::Select);
+            QTest::qWait(0);
+            QCOMPARE(list->selectedItems(), QList{m_view->sidebar()->itemFor(pane)});
+        }
+        QCOMPARE(shown(), u"More Stuff / Pillowrock"_s);
+        list->clearSelection(); // by itself: the entry comes back
+        QTRY_COMPARE(shown(), u"More Stuff / Pillowrock"_s);
     }
 
     // The suggestions are the filtered names: all of them while the field is empty.
