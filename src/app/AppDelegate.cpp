@@ -2,10 +2,7 @@
 
 #include "commands/MenuBarButton.h"
 
-#include <QEvent>
 #include <QGuiApplication>
-#include <QWidget>
-#include <QWindow>
 
 AppDelegate::AppDelegate(QObject *parent)
     : QObject(parent)
@@ -14,32 +11,7 @@ AppDelegate::AppDelegate(QObject *parent)
     QGuiApplication::setQuitOnLastWindowClosed(true);
 }
 
-void AppDelegate::finishLaunchingOnceShown(QWidget *mainWindow)
-{
-    QWindow *window = mainWindow->windowHandle();
-    if (!window || window->isExposed()) {
-        finishLaunchingNextTurn();
-        return;
-    }
-    m_awaitedWindow = window;
-    window->installEventFilter(this);
-    // A window closed before it was ever shown must not keep launching from finishing.
-    connect(window, &QObject::destroyed, this, &AppDelegate::finishLaunchingNextTurn);
-}
-
-bool AppDelegate::eventFilter(QObject *watched, QEvent *event)
-{
-    // The frame is painted while the expose event is handled; the queued call runs after it.
-    if (watched == m_awaitedWindow && event->type() == QEvent::Expose &&
-        m_awaitedWindow->isExposed()) {
-        m_awaitedWindow->removeEventFilter(this);
-        disconnect(m_awaitedWindow, &QObject::destroyed, this, nullptr);
-        finishLaunchingNextTurn();
-    }
-    return false;
-}
-
-void AppDelegate::finishLaunchingNextTurn()
+void AppDelegate::finishLaunching()
 {
     QMetaObject::invokeMethod(this, &AppDelegate::applicationDidFinishLaunching,
                               Qt::QueuedConnection);

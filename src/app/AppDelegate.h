@@ -1,14 +1,11 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 
 class MenuBarButton;
-class QWidget;
-class QWindow;
 
 // Answers the two moments of the application's life that matter to it: launching has finished
-// (the main window's first frame is on screen) and the last window has closed.
+// (the event loop runs, the main window is open) and the last window has closed.
 class AppDelegate final : public QObject
 {
     Q_OBJECT
@@ -16,18 +13,12 @@ class AppDelegate final : public QObject
 public:
     explicit AppDelegate(QObject *parent = nullptr);
 
-    // Launching finishes on the event loop's turn after the main window is first exposed, so
-    // what the first frame does not show (the tray icon) never delays it.
-    void finishLaunchingOnceShown(QWidget *mainWindow);
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    // Launching finishes on the event loop's first turn: the tray icon does not wait for the
+    // main window to be exposed, which a window on another workspace or minimised never is.
+    void finishLaunching();
 
 private:
     void applicationDidFinishLaunching();
-    void finishLaunchingNextTurn();
-
-    QPointer<QWindow> m_awaitedWindow;
 
     MenuBarButton *m_menuBarButton = nullptr;
 };

@@ -40,6 +40,7 @@ MainView::MainView(Preferences &preferences, QWidget *parent)
     m_splitter->setStretchFactor(0, 0);
     showDetail(new EmptyPane);
     m_splitter->setSizes({Sidebar::minimumWidth, minimumContentSize.width()});
+    m_splitter->handle(1)->setAccessibleName(tr("Sidebar Width"));
     connect(m_sidebar, &Sidebar::selectionChanged, this,
             [this](SidebarPane pane) { showDetail(createPane(pane)); });
 

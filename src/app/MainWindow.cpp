@@ -131,6 +131,7 @@ void MainWindow::installCommands(Preferences &preferences)
     zoom->setObjectName(u"zoomAction"_s);
     windowMenu->addSeparator();
     windowMenu->addAction(new AlwaysOnTopCommand(preferences, this));
+    windowMenu->setToolTipsVisible(true); // says why a disabled item cannot work here
 
     menuBar()->addMenu(new MyCommands(menuBar()));
 
@@ -138,6 +139,7 @@ void MainWindow::installCommands(Preferences &preferences)
     helpMenu->setObjectName(u"helpMenu"_s);
     helpMenu->addAction(new AboutCommand(this));
 
+    menuBar()->setAccessibleName(tr("Menu Bar"));
     for (QMenu *menu : menuBar()->findChildren<QMenu *>(Qt::FindDirectChildrenOnly))
         menu->setAccessibleName(menu->title().remove(u'&'));
 }

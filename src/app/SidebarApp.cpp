@@ -31,6 +31,7 @@ SidebarApp::SidebarApp(int &argc, char **argv)
 
 int SidebarApp::exec()
 {
-    m_delegate.finishLaunchingOnceShown(m_scene.openMainWindow());
+    m_scene.openMainWindow();
+    m_delegate.finishLaunching();
     return QApplication::exec();
 }

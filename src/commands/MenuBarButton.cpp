@@ -25,8 +25,6 @@ MenuBarButton::MenuBarButton(QObject *parent)
     rebuildStatusMenu();
     connect(m_statusMenu.get(), &QMenu::aboutToShow, this, &MenuBarButton::rebuildStatusMenu);
 
-    if (!QSystemTrayIcon::isSystemTrayAvailable())
-        return;
     m_statusItem = new QSystemTrayIcon(symbolIcon(u"hammer.circle.fill"_s), this);
     m_statusItem->setObjectName(u"statusItem"_s);
     m_statusItem->setToolTip(appName());
@@ -66,7 +64,7 @@ void MenuBarButton::rebuildStatusMenu()
 MenuBarPopup *MenuBarButton::showPopup()
 {
     auto *popup = new MenuBarPopup;
-    QRect anchor = m_statusItem ? m_statusItem->geometry() : QRect();
+    QRect anchor = m_statusItem->geometry();
     if (!anchor.isValid())
         anchor = QRect(QCursor::pos(), QSize(1, 1));
     if (QScreen *screen = screenAt(anchor.center()))

@@ -10,8 +10,8 @@ class QMenu;
 
 // The application's icon in the desktop's tray, for as long as the application runs. A left click
 // opens the popup, built anew for each click and deleted when it closes; a right click opens the
-// menu, whose items are made anew each time it is about to show. Where the desktop has no tray
-// there is no icon, and nothing is said about it.
+// menu, whose items are made anew each time it is about to show. The icon is made even where the
+// desktop has no tray yet: Qt docks it when a tray comes up later, or comes back after a restart.
 class MenuBarButton final : public QObject
 {
     Q_OBJECT
@@ -20,8 +20,6 @@ public:
     explicit MenuBarButton(QObject *parent = nullptr);
     ~MenuBarButton() override;
 
-    // The tray icon, or null where the desktop has none.
-    QSystemTrayIcon *statusItem() const { return m_statusItem; }
     // The tray icon's menu: "About...", "Do Stuff" and "Quit".
     QMenu *statusMenu() const { return m_statusMenu.get(); }
 

@@ -3,14 +3,43 @@
 #include "WindowReflection.h"
 #include "app/core/Preferences.h"
 
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QWindow>
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// Disables a control that cannot work here and says why; nothing changes where it can.
+template<typename Control>
+void explainIfUnavailable(Control *control)
+{
+    if (canKeepWindowsOnTop())
+        return;
+    control->setEnabled(false);
+    control->setToolTip(alwaysOnTopUnavailableReason());
+}
+
+} // namespace
+
+bool canKeepWindowsOnTop()
+{
+    // "wayland", "wayland-egl", "wayland-xcomposite-glx": every Wayland client is alike here.
+    return !QGuiApplication::platformName().startsWith(u"wayland"_s);
+}
+
+QString alwaysOnTopUnavailableReason()
+{
+    return QCoreApplication::translate(
+        "AlwaysOnTop", "On Wayland the compositor decides which windows stay on top, so "
+                       "Pillowrock cannot keep its window above others here.");
+}
+
 void applyAlwaysOnTop(QWidget *window, bool on)
 {
     QWindow *handle = window ? window->windowHandle() : nullptr;
-    if (!handle)
+    if (!handle || !canKeepWindowsOnTop())
         return;
     if (on) {
         handle->raise();
@@ -50,6 +79,9 @@ AlwaysOnTopCheckbox::AlwaysOnTopCheckbox(const QString &title, Preferences &pref
     // costs one write, however many checkboxes show it.
     connect(this, &QCheckBox::clicked, &preferences, &Preferences::setAlwaysOnTop);
     connect(&preferences, &Preferences::alwaysOnTopChanged, this, &QCheckBox::setChecked);
+    explainIfUnavailable(this);
+    if (!isEnabled())
+        setAccessibleDescription(toolTip());
 }
 
 AlwaysOnTopCommand::AlwaysOnTopCommand(Preferences &preferences, QObject *parent)
@@ -62,4 +94,5 @@ AlwaysOnTopCommand::AlwaysOnTopCommand(Preferences &preferences, QObject *parent
     // not trigger, so the two never chase each other.
     connect(this, &QAction::triggered, &preferences, &Preferences::setAlwaysOnTop);
     connect(&preferences, &Preferences::alwaysOnTopChanged, this, &QAction::setChecked);
+    explainIfUnavailable(this);
 }

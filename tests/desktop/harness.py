@@ -227,6 +227,19 @@ class App:
                     found += pyatspi.findAllDescendants(application, matches)
         return found
 
+    def accessibles_at_top(self, recursive=False):
+        """This app's showing top-level accessible objects, or all showing objects below them."""
+        def walk(node):
+            for child in node:
+                with contextlib.suppress(Exception):
+                    if child.getState().contains(pyatspi.STATE_SHOWING):
+                        yield child
+                        if recursive:
+                            yield from walk(child)
+
+        return [node for application in pyatspi.Registry.getDesktop(0)
+                if application.get_process_id() == self.process.pid for node in walk(application)]
+
     def accessible(self, role, name=None, parent=None):
         return wait_until(lambda: next(iter(self.accessibles(role, name, parent)), None),
                           f"accessible {role!r} named {name!r}", interval=0.1)

@@ -254,6 +254,25 @@ class Pillowrock(DesktopCase):
                 wait_until(lambda: selected_entries(app) == [entry], f"only {entry!r} selected: {selected_entries(app)}")
         self.assertEqual(app.lines, [])
 
+    def test_every_window_carries_its_title_and_every_control_a_name(self):
+        app = self.launch()
+        window = self.main_window(app)
+        unnamed = set()
+        for entry in ("Hello, World!", "What's Up?", "More Stuff"):
+            app.accessible("list item", entry).queryAction().doAction(0)
+            wait_until(lambda: entry in title(window) or entry == "More Stuff", f"the {entry!r} pane")
+            unnamed |= unnamed_controls(app)
+        app.choose(window, "Help", "About Pillowrock")
+        app.click("push button", "Attributions")
+        app.choose(window, "File", "Settings…")
+        wait_until(lambda: len(app.windows()) == 4, "the About, Attributions and Settings windows")
+        # Qt adds the application's name to a title on X11 unless the title holds it.
+        frames = lambda: sorted(node.name for node in app.accessibles_at_top())
+        titles = lambda: sorted(t if t in frames() else t.removesuffix(" — Pillowrock") for t in map(title, app.windows()))
+        wait_until(lambda: frames() == titles(), f"frames {frames()} named as titled {titles()}")
+        self.assertEqual(unnamed | unnamed_controls(app), set())
+        self.assertEqual(app.lines + app.stderr_lines, [])
+
     def test_window_frame_and_choices_survive_sigterm_and_a_second_launch_raises_the_first(self):
         app = self.launch()
         window = self.main_window(app)
@@ -274,6 +293,15 @@ class Pillowrock(DesktopCase):
         wait_until(lambda: xdotool("getactivewindow").strip() == str(window), "the first window raised and active")
         self.assertEqual(first.windows("^Pillowrock$"), [window])
         self.assertEqual(first.lines + second.lines + second.stderr_lines, [])
+
+
+# Containers that only group others; everything else is a control or text and has a name.
+CONTAINERS = {"filler", "panel", "split pane", "layered pane", "scroll pane", "viewport", "page tab list", "tool bar"}
+
+
+def unnamed_controls(app):
+    return {(node.getRoleName(), node.parent.getRoleName()) for node in app.accessibles_at_top(recursive=True)
+            if not node.name and node.getRoleName() not in CONTAINERS}
 
 
 def selected_entries(app):
