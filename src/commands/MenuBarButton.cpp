@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QCursor>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
 
@@ -25,6 +26,11 @@ MenuBarButton::MenuBarButton(QObject *parent)
     rebuildStatusMenu();
     connect(m_statusMenu.get(), &QMenu::aboutToShow, this, &MenuBarButton::rebuildStatusMenu);
 
+    // On X11 Qt docks the icon when a tray comes up later or comes back after a restart, so the
+    // icon is made even before there is one. Elsewhere no tray now means none: an icon would
+    // only warn.
+    if (!QSystemTrayIcon::isSystemTrayAvailable() && QGuiApplication::platformName() != u"xcb"_s)
+        return;
     m_statusItem = new QSystemTrayIcon(symbolIcon(u"hammer.circle.fill"_s), this);
     m_statusItem->setObjectName(u"statusItem"_s);
     m_statusItem->setToolTip(appName());
@@ -64,7 +70,7 @@ void MenuBarButton::rebuildStatusMenu()
 MenuBarPopup *MenuBarButton::showPopup()
 {
     auto *popup = new MenuBarPopup;
-    QRect anchor = m_statusItem->geometry();
+    QRect anchor = m_statusItem ? m_statusItem->geometry() : QRect();
     if (!anchor.isValid())
         anchor = QRect(QCursor::pos(), QSize(1, 1));
     if (QScreen *screen = screenAt(anchor.center()))

@@ -10,8 +10,8 @@ class QMenu;
 
 // The application's icon in the desktop's tray, for as long as the application runs. A left click
 // opens the popup, built anew for each click and deleted when it closes; a right click opens the
-// menu, whose items are made anew each time it is about to show. The icon is made even where the
-// desktop has no tray yet: Qt docks it when a tray comes up later, or comes back after a restart.
+// menu, whose items are made anew each time it is about to show. On X11 the icon waits for a tray
+// that comes up later; elsewhere, where the desktop has no tray, there is no icon.
 class MenuBarButton final : public QObject
 {
     Q_OBJECT
