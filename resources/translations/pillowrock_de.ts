@@ -26,12 +26,23 @@
         <source> (%1)</source>
         <translation> (%1)</translation>
     </message>
+    <message>
+        <source>Application icon</source>
+        <translation>App-Symbol</translation>
+    </message>
 </context>
 <context>
     <name>AboutWindow</name>
     <message>
         <source>About Pillowrock</source>
         <translation>Über Pillowrock</translation>
+    </message>
+</context>
+<context>
+    <name>AlwaysOnTop</name>
+    <message>
+        <source>On Wayland the compositor decides which windows stay on top, so Pillowrock cannot keep its window above others here.</source>
+        <translation>Unter Wayland entscheidet der Compositor, welche Fenster oben bleiben, daher kann Pillowrock sein Fenster hier nicht über anderen halten.</translation>
     </message>
 </context>
 <context>
@@ -162,6 +173,10 @@
         <source>Toggle Sidebar</source>
         <translation>Seitenleiste ein-/ausblenden</translation>
     </message>
+    <message>
+        <source>Sidebar Width</source>
+        <translation>Seitenleistenbreite</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -204,6 +219,10 @@
     <message>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Menu Bar</source>
+        <translation>Menüleiste</translation>
     </message>
 </context>
 <context>
