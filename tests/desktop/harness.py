@@ -18,6 +18,9 @@ DRAG_SOURCE = Path(os.environ.get("PILLOWROCK_DRAGSOURCE", BINARY.parent / "test
 ARTIFACTS = Path(os.environ.get("PILLOWROCK_ARTIFACTS", BINARY.parent))
 ENV = dict(os.environ)
 ENV.pop("WAYLAND_DISPLAY", None)
+DESKTOP = os.environ.get("PILLOWROCK_DESKTOP", "icewm")
+X11 = DESKTOP != "weston"
+X11_TOOLS = ("Xvfb", "icewm", "xdotool", "xwininfo", "xev")
 pyatspi = None  # imported once the desktop runs: it binds to the session bus at import time
 
 
@@ -57,9 +60,43 @@ def spawn(*command, pass_fds=()):
 
 
 def start_desktop():
-    """Xvfb, a D-Bus session with the accessibility bus and icewm (a tray, honours always-on-top)."""
-    if missing := [tool for tool in ("Xvfb", "icewm", "xdotool", "xwininfo", "xev") if not shutil.which(tool)]:
+    """A D-Bus session with the accessibility bus, then the desktop of the run.
+
+    PILLOWROCK_DESKTOP chooses it: "icewm" (X11, icewm's XEmbed tray, honours always-on-top), "sni"
+    (X11 and icewm, with a StatusNotifierItem panel on the bus, as KDE's and GNOME's are) or "weston"
+    (Wayland, weston's headless compositor, with that panel: the app is driven through AT-SPI alone).
+    """
+    needed = {"icewm": X11_TOOLS, "sni": X11_TOOLS, "weston": ("weston", "weston-screenshooter")}[DESKTOP]
+    if missing := [tool for tool in needed if not shutil.which(tool)]:
         raise unittest.SkipTest(f"not installed: {', '.join(missing)}")
+    runtime = tempfile.TemporaryDirectory(prefix="pillowrock-runtime-")
+    unittest.addModuleCleanup(runtime.cleanup)
+    ENV["XDG_RUNTIME_DIR"] = runtime.name
+    if X11:
+        ENV["DISPLAY"] = start_x_server()
+    else:
+        ENV.pop("DISPLAY", None)
+        ENV["WAYLAND_DISPLAY"] = f"pillowrock-{os.getpid()}"
+        spawn("weston", "--backend=headless-backend.so", f"--socket={ENV['WAYLAND_DISPLAY']}", "--use-pixman",
+              "--debug", "--width=1280", "--height=800", "--idle-time=0")
+        wait_until(lambda: (Path(runtime.name) / ENV["WAYLAND_DISPLAY"]).exists(), "weston", timeout=15)
+    ENV["DBUS_SESSION_BUS_ADDRESS"], pid = run("dbus-daemon", "--session", "--fork", "--print-address=1",
+                                               "--print-pid=1").split()
+    unittest.addModuleCleanup(os.kill, int(pid), signal.SIGTERM)
+    spawn("/usr/libexec/at-spi-bus-launcher", "--launch-immediately")
+    if DESKTOP in ("sni", "weston"):
+        start_sni_panel()
+    if X11:
+        start_window_manager()
+    # This process reads the accessibility bus of this desktop, not the caller's.
+    os.environ.update({name: ENV[name] for name in ("DISPLAY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS")
+                       if name in ENV})
+    global pyatspi
+    import pyatspi
+
+
+def start_x_server():
+    """An Xvfb of its own on a free display, whose name it returns."""
     for number in range(40, 60):
         # Xvfb writes the number to the pipe once it serves the display, or ends when the display
         # is taken: a socket that appears may be another program's server.
@@ -69,30 +106,28 @@ def start_desktop():
         os.close(written)
         with os.fdopen(ready) as pipe:
             if pipe.readline().strip() == str(number):
-                ENV["DISPLAY"] = f":{number}"
-                break
-    else:
-        raise unittest.SkipTest("no X server could start on displays :40 to :59")
-    runtime = tempfile.TemporaryDirectory(prefix="pillowrock-runtime-")
-    unittest.addModuleCleanup(runtime.cleanup)
-    ENV["XDG_RUNTIME_DIR"] = runtime.name
-    ENV["DBUS_SESSION_BUS_ADDRESS"], pid = run("dbus-daemon", "--session", "--fork", "--print-address=1",
-                                               "--print-pid=1").split()
-    unittest.addModuleCleanup(os.kill, int(pid), signal.SIGTERM)
-    spawn("/usr/libexec/at-spi-bus-launcher", "--launch-immediately")
+                return f":{number}"
+    raise unittest.SkipTest("no X server could start on displays :40 to :59")
+
+
+def start_window_manager():
     for attempt in range(2):  # a window manager that hangs on start is given one more go
         icewm = spawn("icewm")
         try:
             wait_until(lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in run("xprop", "-root"), "icewm", timeout=15)
-            break
+            return
         except AssertionError:
             if attempt:
                 raise
             os.killpg(icewm.pid, signal.SIGKILL)
-    # This process reads the accessibility bus of this desktop, not the caller's.
-    os.environ.update(DISPLAY=ENV["DISPLAY"], DBUS_SESSION_BUS_ADDRESS=ENV["DBUS_SESSION_BUS_ADDRESS"])
-    global pyatspi
-    import pyatspi
+
+
+def start_sni_panel():
+    panel = subprocess.Popen([sys.executable, Path(__file__).with_name("sni_panel.py")], env=ENV,
+                             stdout=subprocess.PIPE, start_new_session=True)
+    unittest.addModuleCleanup(lambda: (panel.terminate(), panel.wait(5)))
+    if panel.stdout.readline().strip() != b"ready":
+        raise AssertionError("the StatusNotifierItem panel did not start")
 
 
 def run(*command):
@@ -185,7 +220,7 @@ class App:
     """A program started as a user would, with its own settings folder and its output read as written."""
 
     def __init__(self, command, config_home, extra_env):
-        env = dict(ENV, XDG_CONFIG_HOME=str(config_home), QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
+        env = dict(ENV, XDG_CONFIG_HOME=str(config_home), QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb" if X11 else "wayland",
                    **extra_env)
         self.process = subprocess.Popen(list(map(str, command)), env=env, stdout=subprocess.PIPE,
                                         stderr=subprocess.PIPE, start_new_session=True)
@@ -209,14 +244,19 @@ class App:
         return found
 
     def window(self, pattern=None, kind="managed"):
-        return wait_until(lambda: next(iter(self.windows(pattern, kind)), None), f"a {kind} window {pattern or ''}")
+        """A shown window of the kind: its X window, or on Wayland its frame on the accessibility bus."""
+        if X11:
+            found = lambda: next(iter(self.windows(pattern, kind)), None)
+        else:
+            found = lambda: next((node for node in self.accessibles_at_top() if re.search(pattern or "", node.name)), None)
+        return wait_until(found, f"a {kind} window {pattern or ''}")
 
-    def accessibles(self, role, name=None, parent=None):
-        """The showing accessible objects of this app with the role, the name and the parent's name."""
+    def accessibles(self, role, name=None, parent=None, showing=True):
+        """This app's accessible objects with the role, the name and the parent's name, by default those showing."""
         def matches(node):
             try:
                 return (node.getRoleName() == role and name in (None, node.name) and parent in (None, node.parent.name)
-                        and node.getState().contains(pyatspi.STATE_SHOWING))
+                        and (not showing or node.getState().contains(pyatspi.STATE_SHOWING)))
             except Exception:  # an object that went away while read
                 return False
 
@@ -240,23 +280,41 @@ class App:
         return [node for application in pyatspi.Registry.getDesktop(0)
                 if application.get_process_id() == self.process.pid for node in walk(application)]
 
-    def accessible(self, role, name=None, parent=None):
-        return wait_until(lambda: next(iter(self.accessibles(role, name, parent)), None),
+    def frames(self):
+        """The titles of this app's shown windows, as the accessibility bus names them, on any desktop."""
+        return sorted(node.name for node in self.accessibles_at_top())
+
+    def accessible(self, role, name=None, parent=None, showing=True):
+        return wait_until(lambda: next(iter(self.accessibles(role, name, parent, showing)), None),
                           f"accessible {role!r} named {name!r}", interval=0.1)
 
     def click(self, role, name, parent=None):
-        click_at(*centre_of(self.accessible(role, name, parent)))
+        """Clicks the control with the mouse, or where no client may move the mouse, does its action."""
+        if X11:
+            click_at(*centre_of(self.accessible(role, name, parent)))
+        else:
+            do_action(self.accessible(role, name, parent))
 
     def choose(self, window, menu, item):
-        """Chooses an item from a menu of the window's menu bar with the mouse."""
-        activate(window)
-        self.click("menu item", menu)
-        self.click("menu item", item)
+        """Chooses an item from a menu of the window's menu bar, with the mouse where it can be moved."""
+        if X11:
+            activate(window)
+            self.click("menu item", menu)
+            self.click("menu item", item)
+        else:  # the bus reaches an item of a closed menu
+            do_action(self.accessible("menu item", item, parent=menu, showing=False))
 
     def kill(self):
         if self.process.poll() is None:
             os.killpg(self.process.pid, signal.SIGKILL)
             self.process.wait(5)
+
+
+def do_action(node, name=None):
+    """Does the accessible object's action of that name, or its first: what switch access and voice control do."""
+    actions = node.queryAction()
+    names = [actions.getName(index) for index in range(actions.nActions)]
+    actions.doAction(names.index(name) if name else 0)
 
 
 def checked(node):
@@ -266,6 +324,97 @@ def checked(node):
 def centre_of(node):
     extents = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     return extents.x + extents.width // 2, extents.y + extents.height // 2
+
+
+def wayland_screenshot(path):
+    """Saves the whole output once two captures in a row agree, through weston's screenshooter."""
+    captures = [None]
+
+    def settled():
+        with tempfile.TemporaryDirectory() as folder:  # the file is named after the second it was taken in
+            subprocess.run(["weston-screenshooter"], cwd=folder, env=ENV, capture_output=True)
+            captures.append(next((shot.read_bytes() for shot in Path(folder).glob("*.png")), None))
+        return captures[-1] and captures[-1] == captures[-2]
+
+    wait_until(settled, "the output to settle", interval=0.1)
+    Path(path).parent.mkdir(parents=True, exist_ok=True)
+    Path(path).write_bytes(captures[-1])
+
+
+def needs_x11(test):
+    """For scenarios that move the mouse, type or read window properties: Wayland lets no client do that."""
+    return unittest.skipUnless(X11, "Wayland lets no client inject input or read other windows")(test)
+
+
+# The tray menu, as the app builds it.
+TRAY_MENU = ["About...", "Do Stuff", "Quit"]
+
+
+class XEmbedTray:
+    """icewm's tray: the icon is a window of the app's, its menu a popup that the keyboard walks."""
+
+    labels = None  # popups are not on the accessibility bus, so the menu cannot be read
+
+    def __init__(self, app):
+        self.app = app
+
+    def wait_for_icon(self):
+        return self.app.window(kind="icon")
+
+    def choose(self, label):
+        click_at(*centre(self.wait_for_icon()), button=3)
+        self.app.window(kind="popup")
+        xdotool("key", *{"About...": ["Down"], "Do Stuff": ["Down", "Down"], "Quit": ["Up"]}[label], "Return")
+
+    def activate(self):
+        click_at(*centre(self.wait_for_icon()))
+
+
+class SniTray:
+    """The app's StatusNotifierItem as the panel on the bus sees it: its properties, its dbusmenu and
+    the calls a panel makes when the user clicks."""
+
+    def __init__(self, app):
+        import dbus
+        self.dbus, self.app, self.bus = dbus, app, dbus.SessionBus()
+
+    def wait_for_icon(self):
+        """The registered item's bus name and object path, once the app's item is registered."""
+        def registered():
+            watcher = self.bus.get_object("org.kde.StatusNotifierWatcher", "/StatusNotifierWatcher")
+            for item in watcher.Get("org.kde.StatusNotifierWatcher", "RegisteredStatusNotifierItems",
+                                    dbus_interface=self.dbus.PROPERTIES_IFACE):
+                service, path = item.split("/", 1)
+                with contextlib.suppress(self.dbus.DBusException):
+                    if self.bus.call_blocking("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+                                              "GetConnectionUnixProcessID", "s", [service]) == self.app.process.pid:
+                        return self.bus.get_object(service, "/" + path)
+
+        return wait_until(registered, "the app's item registered with the panel")
+
+    def properties(self):
+        return self.wait_for_icon().GetAll("org.kde.StatusNotifierItem", dbus_interface=self.dbus.PROPERTIES_IFACE)
+
+    def menu(self):
+        """The menu's entries, (id, properties), as a panel reads them before showing the menu."""
+        item = self.wait_for_icon()
+        menu = self.bus.get_object(item.bus_name, self.properties()["Menu"])
+        menu.AboutToShow(0, dbus_interface="com.canonical.dbusmenu")
+        _, (_, _, children) = menu.GetLayout(0, -1, [], dbus_interface="com.canonical.dbusmenu")
+        return menu, [(entry[0], entry[1]) for entry in children if entry[1].get("visible", True)]
+
+    @property
+    def labels(self):
+        return [str(props["label"]) for _, props in self.menu()[1] if props.get("type") != "separator"]
+
+    def choose(self, label):
+        menu, entries = self.menu()
+        number = next(number for number, props in entries if props.get("label") == label)
+        menu.Event(number, "clicked", self.dbus.Int32(0, variant_level=1), self.dbus.UInt32(0),
+                   dbus_interface="com.canonical.dbusmenu")
+
+    def activate(self):
+        self.wait_for_icon().Activate(640, 0, dbus_interface="org.kde.StatusNotifierItem")
 
 
 class DesktopCase(unittest.TestCase):
@@ -306,4 +455,11 @@ class DesktopCase(unittest.TestCase):
         self.assertEqual(reports, [], "sanitizer reports")
 
     def main_window(self, app):
-        return app.window("^Pillowrock$")
+        """The main window: its X window, or on Wayland its frame on the accessibility bus."""
+        if X11:
+            return app.window("^Pillowrock$")
+        return wait_until(lambda: next((node for node in app.accessibles_at_top() if node.name == "Pillowrock"), None),
+                          "the main window")
+
+    def tray(self, app):
+        return XEmbedTray(app) if DESKTOP == "icewm" else SniTray(app)
