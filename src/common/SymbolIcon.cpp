@@ -18,9 +18,8 @@ namespace {
 class SymbolIconEngine final : public QIconEngine
 {
 public:
-    SymbolIconEngine(QString name, QByteArray svg)
-        : m_name(std::move(name))
-        , m_svg(std::move(svg))
+    explicit SymbolIconEngine(QByteArray svg)
+        : m_svg(std::move(svg))
     {}
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State) override
@@ -44,9 +43,11 @@ public:
         return pixmap;
     }
 
-    QIconEngine *clone() const override { return new SymbolIconEngine(m_name, m_svg); }
+    QIconEngine *clone() const override { return new SymbolIconEngine(m_svg); }
     QString key() const override { return u"pillowrock-symbol"_s; }
-    QString iconName() override { return m_name; }
+    // Drawn here, not taken from a theme: a name would send a StatusNotifierItem panel looking for
+    // it in its own theme, which shows a missing icon rather than the pixels.
+    QString iconName() override { return {}; }
 
 private:
     static QColor tint(QIcon::Mode mode)
@@ -72,7 +73,6 @@ private:
         return *found->second;
     }
 
-    QString m_name;
     QByteArray m_svg;
     std::unordered_map<QRgb, std::unique_ptr<QSvgRenderer>> m_renderers;
 };
@@ -84,5 +84,5 @@ QIcon symbolIcon(const QString &name)
     QFile file(u":/icons/"_s + name + u".svg"_s);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return QIcon(new SymbolIconEngine(name, file.readAll()));
+    return QIcon(new SymbolIconEngine(file.readAll()));
 }

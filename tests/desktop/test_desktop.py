@@ -136,6 +136,11 @@ class Pillowrock(DesktopCase):
         tray.wait_for_icon()
         if tray.labels is not None:
             self.assertEqual(tray.labels, TRAY_MENU)
+            item = tray.properties()
+            self.assertEqual((item["Title"], item["Status"]), ("Pillowrock", "Active"))
+            # A panel looks an icon name up in its theme first: the drawn symbol must come as pixels.
+            self.assertEqual(item["IconName"], "")
+            self.assertTrue(any(width > 0 and any(data) for width, _, data in item["IconPixmap"]))
         tray.choose("Do Stuff")
         app.wait_for_line("Do stuff")
 
