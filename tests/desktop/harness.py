@@ -110,6 +110,17 @@ def start_x_server():
     raise unittest.SkipTest("no X server could start on displays :40 to :59")
 
 
+@contextlib.contextmanager
+def other_x_server():
+    """Another X server, with no window manager yet, for what is started in the block."""
+    display = ENV["DISPLAY"]
+    ENV["DISPLAY"] = start_x_server()
+    try:
+        yield
+    finally:
+        ENV["DISPLAY"] = display
+
+
 def start_window_manager():
     for attempt in range(2):  # a window manager that hangs on start is given one more go
         icewm = spawn("icewm")

@@ -3,11 +3,13 @@
 import re
 import signal
 import tempfile
+import time
 import unittest
 from pathlib import Path
 
 from harness import (ARTIFACTS, DESKTOP, DRAG_SOURCE, TRAY_MENU, X11, DesktopCase, above, activate, centre, centre_of,
-                     checked, click_at, do_action, geometry, key, needs_x11, run, screenshot, title, type_text,
+                     checked, click_at, do_action, geometry, key, needs_x11, other_x_server, run, screenshot,
+                     start_window_manager, title, type_text,
                      wait_until, watching_unmaps, wayland_screenshot, xdotool)
 
 # The sample table as the export writes it, byte for byte.
@@ -168,6 +170,18 @@ class Pillowrock(DesktopCase):
         self.assertEqual(app.process.wait(10), 0)
         self.assertEqual(app.lines, ["Do stuff"])
         self.assertEqual(app.stderr_lines, [])
+
+    @unittest.skipUnless(DESKTOP == "icewm", "Qt 6.4 asks the bus for a StatusNotifierItem panel once, at the first "
+                         "icon, so a panel that comes later is not used; X11 trays are followed")
+    def test_a_tray_started_after_the_app_gets_the_icon(self):
+        with other_x_server():  # one whose tray is not there yet
+            app = self.launch()
+            self.main_window(app)
+            time.sleep(2)  # the session's panel is late
+            self.assertEqual(app.windows(kind="icon"), [])
+            start_window_manager()
+            app.window(kind="icon")
+            self.assertEqual(app.lines + app.stderr_lines, [])
 
     @needs_x11
     def test_a_typed_name_survives_the_app_being_killed(self):
