@@ -34,7 +34,8 @@ sanitize: deps
 	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
 		-DCMAKE_BUILD_TYPE=Debug -DPILLOWROCK_SANITIZE=ON -DPILLOWROCK_BENCHMARKS=OFF
 	cmake --build $(SANITIZE_DIR)
-	ctest --test-dir $(SANITIZE_DIR) --output-on-failure -L 'core|widgets|desktop|fuzz'
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+		ctest --test-dir $(SANITIZE_DIR) --output-on-failure -L 'core|widgets|desktop|fuzz'
 
 # Optimised build of its own; prints one table of app / bare-window ratios. Not part of `make test`.
 bench: deps
