@@ -20,7 +20,7 @@ ENV = dict(os.environ)
 ENV.pop("WAYLAND_DISPLAY", None)
 DESKTOP = os.environ.get("PILLOWROCK_DESKTOP", "icewm")
 X11 = DESKTOP != "weston"
-X11_TOOLS = ("Xvfb", "icewm", "xdotool", "xwininfo", "xev", "xmodmap")
+X11_TOOLS = ("Xvfb", "icewm", "xdotool", "xwininfo", "xev")
 pyatspi = None  # imported once the desktop runs: it binds to the session bus at import time
 
 
@@ -74,9 +74,6 @@ def start_desktop():
     ENV["XDG_RUNTIME_DIR"] = runtime.name
     if X11:
         ENV["DISPLAY"] = start_x_server()
-        # xdotool maps a letter missing from the keymap onto a spare key just before pressing it,
-        # and the app may read the key before the new map: the letters typed get keys of their own.
-        run("xmodmap", "-e", "keycode 93 = ediaeresis Ediaeresis")
     else:
         ENV.pop("DISPLAY", None)
         ENV["WAYLAND_DISPLAY"] = f"pillowrock-{os.getpid()}"
