@@ -231,8 +231,8 @@ class App:
     """A program started as a user would, with its own settings folder and its output read as written."""
 
     def __init__(self, command, config_home, extra_env):
-        env = dict(ENV, XDG_CONFIG_HOME=str(config_home), QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb" if X11 else "wayland",
-                   **extra_env)
+        env = dict(ENV, XDG_CONFIG_HOME=str(config_home), QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                   QT_QPA_PLATFORM="xcb" if X11 else "wayland", **extra_env)
         self.process = subprocess.Popen(list(map(str, command)), env=env, stdout=subprocess.PIPE,
                                         stderr=subprocess.PIPE, start_new_session=True)
         self.lines, self.stderr_lines = follow(self.process.stdout), follow(self.process.stderr)
@@ -404,7 +404,7 @@ class SniTray:
         self.dbus, self.app, self.bus = dbus, app, dbus.SessionBus()
 
     def wait_for_icon(self):
-        """The registered item's bus name and object path, once the app's item is registered."""
+        """The app's item, once it has registered with the panel."""
         def registered():
             watcher = self.bus.get_object("org.kde.StatusNotifierWatcher", "/StatusNotifierWatcher")
             for item in watcher.Get("org.kde.StatusNotifierWatcher", "RegisteredStatusNotifierItems",
@@ -423,7 +423,8 @@ class SniTray:
     def menu(self):
         """The menu's entries, (id, properties), as a panel reads them before showing the menu."""
         item = self.wait_for_icon()
-        menu = self.bus.get_object(item.bus_name, self.properties()["Menu"])
+        path = item.Get("org.kde.StatusNotifierItem", "Menu", dbus_interface=self.dbus.PROPERTIES_IFACE)
+        menu = self.bus.get_object(item.bus_name, path)
         menu.AboutToShow(0, dbus_interface="com.canonical.dbusmenu")
         _, (_, _, children) = menu.GetLayout(0, -1, [], dbus_interface="com.canonical.dbusmenu")
         return menu, [(entry[0], entry[1]) for entry in children if entry[1].get("visible", True)]
@@ -480,11 +481,7 @@ class DesktopCase(unittest.TestCase):
         self.assertEqual(reports, [], "sanitizer reports")
 
     def main_window(self, app):
-        """The main window: its X window, or on Wayland its frame on the accessibility bus."""
-        if X11:
-            return app.window("^Pillowrock$")
-        return wait_until(lambda: next((node for node in app.accessibles_at_top() if node.name == "Pillowrock"), None),
-                          "the main window")
+        return app.window("^Pillowrock$")
 
     def tray(self, app):
         return XEmbedTray(app) if DESKTOP == "icewm" else SniTray(app)
