@@ -16,11 +16,11 @@ from pathlib import Path
 BINARY = Path(os.environ.get("PILLOWROCK_BINARY", Path(__file__).resolve().parents[2] / "build" / "pillowrock"))
 DRAG_SOURCE = Path(os.environ.get("PILLOWROCK_DRAGSOURCE", BINARY.parent / "tests" / "desktop" / "dragsource"))
 ARTIFACTS = Path(os.environ.get("PILLOWROCK_ARTIFACTS", BINARY.parent))
-ENV = dict(os.environ)
-ENV.pop("WAYLAND_DISPLAY", None)
+ENV = {name: value for name, value in os.environ.items() if name != "WAYLAND_DISPLAY"}
+# "icewm": X11 with icewm's XEmbed tray; "sni": X11 and icewm with a StatusNotifierItem panel on the
+# bus, as KDE's and GNOME's are; "weston": Wayland, with that panel, driven through AT-SPI alone.
 DESKTOP = os.environ.get("PILLOWROCK_DESKTOP", "icewm")
 X11 = DESKTOP != "weston"
-X11_TOOLS = ("Xvfb", "icewm", "xdotool", "xwininfo", "xev")
 pyatspi = None  # imported once the desktop runs: it binds to the session bus at import time
 
 
@@ -45,9 +45,9 @@ def wait_until(predicate, what, timeout=10, interval=0.05):
     return result
 
 
-def spawn(*command, pass_fds=()):
+def spawn(*command, pass_fds=(), stdout=subprocess.DEVNULL):
     """Starts a part of the desktop, ended again when the run is over."""
-    process = subprocess.Popen(list(map(str, command)), env=ENV, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+    process = subprocess.Popen(list(map(str, command)), env=ENV, stdout=stdout, stderr=subprocess.DEVNULL,
                                start_new_session=True, pass_fds=pass_fds)
 
     def stop():
@@ -59,14 +59,13 @@ def spawn(*command, pass_fds=()):
     return process
 
 
-def start_desktop():
-    """A D-Bus session with the accessibility bus, then the desktop of the run.
+def run(*command):
+    return subprocess.run(list(map(str, command)), env=ENV, capture_output=True, text=True).stdout
 
-    PILLOWROCK_DESKTOP chooses it: "icewm" (X11, icewm's XEmbed tray, honours always-on-top), "sni"
-    (X11 and icewm, with a StatusNotifierItem panel on the bus, as KDE's and GNOME's are) or "weston"
-    (Wayland, weston's headless compositor, with that panel: the app is driven through AT-SPI alone).
-    """
-    needed = {"icewm": X11_TOOLS, "sni": X11_TOOLS, "weston": ("weston", "weston-screenshooter")}[DESKTOP]
+
+def start_desktop():
+    """A D-Bus session with the accessibility bus, then the desktop that PILLOWROCK_DESKTOP names."""
+    needed = ("weston", "weston-screenshooter") if not X11 else ("Xvfb", "icewm", "xdotool", "xwininfo", "xev")
     if missing := [tool for tool in needed if not shutil.which(tool)]:
         raise unittest.SkipTest(f"not installed: {', '.join(missing)}")
     runtime = tempfile.TemporaryDirectory(prefix="pillowrock-runtime-")
@@ -84,8 +83,10 @@ def start_desktop():
                                                "--print-pid=1").split()
     unittest.addModuleCleanup(os.kill, int(pid), signal.SIGTERM)
     spawn("/usr/libexec/at-spi-bus-launcher", "--launch-immediately")
-    if DESKTOP in ("sni", "weston"):
-        start_sni_panel()
+    if DESKTOP != "icewm":
+        panel = spawn(sys.executable, Path(__file__).with_name("sni_panel.py"), stdout=subprocess.PIPE)
+        if panel.stdout.readline().strip() != b"ready":
+            raise AssertionError("the StatusNotifierItem panel did not start")
     if X11:
         start_window_manager()
     # This process reads the accessibility bus of this desktop, not the caller's.
@@ -113,8 +114,7 @@ def start_x_server():
 @contextlib.contextmanager
 def other_x_server():
     """Another X server, with no window manager yet, for what is started in the block."""
-    display = ENV["DISPLAY"]
-    ENV["DISPLAY"] = start_x_server()
+    display, ENV["DISPLAY"] = ENV["DISPLAY"], start_x_server()
     try:
         yield
     finally:
@@ -124,25 +124,10 @@ def other_x_server():
 def start_window_manager():
     for attempt in range(2):  # a window manager that hangs on start is given one more go
         icewm = spawn("icewm")
-        try:
-            wait_until(lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in run("xprop", "-root"), "icewm", timeout=15)
-            return
-        except AssertionError:
-            if attempt:
-                raise
-            os.killpg(icewm.pid, signal.SIGKILL)
-
-
-def start_sni_panel():
-    panel = subprocess.Popen([sys.executable, Path(__file__).with_name("sni_panel.py")], env=ENV,
-                             stdout=subprocess.PIPE, start_new_session=True)
-    unittest.addModuleCleanup(lambda: (panel.terminate(), panel.wait(5)))
-    if panel.stdout.readline().strip() != b"ready":
-        raise AssertionError("the StatusNotifierItem panel did not start")
-
-
-def run(*command):
-    return subprocess.run(list(map(str, command)), env=ENV, capture_output=True, text=True).stdout
+        with contextlib.suppress(AssertionError):
+            return wait_until(lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in run("xprop", "-root"), "icewm", 15)
+        os.killpg(icewm.pid, signal.SIGKILL)
+    raise AssertionError("icewm did not start")
 
 
 def xdotool(*arguments):
@@ -186,18 +171,21 @@ def centre(window):
     return x + width // 2, y + height // 2
 
 
-def screenshot(path, window):
-    """Saves the window's picture once two captures in a row agree: it is painted by then."""
+def screenshot(path, window=None):
+    """Saves the window's picture, on Wayland the whole output's, once two captures in a row agree:
+    it is painted by then."""
+    def capture():
+        if X11:
+            return subprocess.run(["import", "-window", str(window), "ppm:-"], env=ENV, capture_output=True).stdout
+        with tempfile.TemporaryDirectory() as folder:  # the file is named after the second it was taken in
+            subprocess.run(["weston-screenshooter"], cwd=folder, env=ENV, capture_output=True)
+            return next((shot.read_bytes() for shot in Path(folder).glob("*.png")), None)
+
     captures = [None]
-
-    def settled():
-        captures.append(subprocess.run(["import", "-window", str(window), "ppm:-"], env=ENV,
-                                       capture_output=True).stdout)
-        return captures[-1] and captures[-1] == captures[-2]
-
-    wait_until(settled, f"the window {window} to settle", interval=0.1)
+    wait_until(lambda: captures.append(capture()) or captures[-1] and captures[-1] == captures[-2],
+               f"the picture of {window or 'the output'} to settle", interval=0.1)
     Path(path).parent.mkdir(parents=True, exist_ok=True)
-    subprocess.run(["convert", "ppm:-", str(path)], input=captures[-1], check=True)
+    subprocess.run(["convert", "-", str(path)], input=captures[-1], check=True)
 
 
 @contextlib.contextmanager
@@ -227,6 +215,26 @@ def watching_unmaps(window):
         xev.wait()
 
 
+def has_state(node, name):
+    return node.getState().contains(getattr(pyatspi, f"STATE_{name}"))
+
+
+def do_action(node, name=None):
+    """Does the accessible object's action of that name, or its first: what switch access and voice control do."""
+    actions = node.queryAction()
+    names = [actions.getName(index) for index in range(actions.nActions)]
+    actions.doAction(names.index(name) if name else 0)
+
+
+def centre_of(node):
+    extents = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return extents.x + extents.width // 2, extents.y + extents.height // 2
+
+
+def text_of(node):
+    return node.queryText().getText(0, -1)
+
+
 class App:
     """A program started as a user would, with its own settings folder and its output read as written."""
 
@@ -242,64 +250,56 @@ class App:
     def wait_for_line(self, expected):
         wait_until(lambda: expected in self.lines, f"the line {expected!r}; got {self.lines}")
 
-    def windows(self, pattern=None, kind="managed"):
-        """Visible windows of a kind: "managed" (titled after the pattern), "icon" (in the tray), "tooltip", "popup"."""
-        found = []
-        for window in xdotool("search", "--all", "--onlyvisible", "--pid", self.process.pid, "--name", "").split():
+    def windows(self, pattern="", kind="managed"):
+        """Visible X windows of a kind: "managed" (titled after the pattern), "icon" (in the tray), "popup"."""
+        def kind_of(window):
             if "Override Redirect State: yes" not in run("xwininfo", "-id", window):
-                its_kind = "managed"
-            else:
-                types = run("xprop", "-id", window, "_NET_WM_WINDOW_TYPE")
-                its_kind = ("tooltip" if "_NET_WM_WINDOW_TYPE_TOOLTIP" in types
-                            else "icon" if "_KDE_NET_WM_WINDOW_TYPE_OVERRIDE" in types else "popup")
-            if its_kind == kind and (pattern is None or re.search(pattern, title(window))):
-                found.append(int(window))
-        return found
+                return "managed"
+            types = run("xprop", "-id", window, "_NET_WM_WINDOW_TYPE")
+            return ("tooltip" if "_NET_WM_WINDOW_TYPE_TOOLTIP" in types
+                    else "icon" if "_KDE_NET_WM_WINDOW_TYPE_OVERRIDE" in types else "popup")
 
-    def window(self, pattern=None, kind="managed"):
+        return [int(window) for window in xdotool("search", "--all", "--onlyvisible", "--pid", self.process.pid,
+                                                  "--name", "").split()
+                if kind_of(window) == kind and re.search(pattern, title(window))]
+
+    def window(self, pattern="", kind="managed"):
         """A shown window of the kind: its X window, or on Wayland its frame on the accessibility bus."""
         if X11:
-            found = lambda: next(iter(self.windows(pattern, kind)), None)
-        else:
-            found = lambda: next((node for node in self.accessibles_at_top() if re.search(pattern or "", node.name)), None)
-        return wait_until(found, f"a {kind} window {pattern or ''}")
+            return wait_until(lambda: next(iter(self.windows(pattern, kind)), None), f"a {kind} window {pattern}")
+        return wait_until(lambda: next((node for node in self.nodes(top_only=True) if re.search(pattern, node.name)),
+                                       None), f"a window {pattern}")
 
-    def accessibles(self, role, name=None, parent=None, showing=True):
-        """This app's accessible objects with the role, the name and the parent's name, by default those showing."""
-        def matches(node):
-            try:
-                return (node.getRoleName() == role and name in (None, node.name) and parent in (None, node.parent.name)
-                        and (not showing or node.getState().contains(pyatspi.STATE_SHOWING)))
-            except Exception:  # an object that went away while read
-                return False
-
-        found = []
-        for application in pyatspi.Registry.getDesktop(0):
-            with contextlib.suppress(Exception):
-                if application.get_process_id() == self.process.pid:
-                    found += pyatspi.findAllDescendants(application, matches)
-        return found
-
-    def accessibles_at_top(self, recursive=False):
-        """This app's showing top-level accessible objects, or all showing objects below them."""
+    def nodes(self, top_only=False, showing=True):
+        """This app's accessible objects, by default those showing."""
         def walk(node):
             for child in node:
-                with contextlib.suppress(Exception):
-                    if child.getState().contains(pyatspi.STATE_SHOWING):
+                with contextlib.suppress(Exception):  # an object that went away while read
+                    if not showing or has_state(child, "SHOWING"):
                         yield child
-                        if recursive:
+                        if not top_only:
                             yield from walk(child)
 
         return [node for application in pyatspi.Registry.getDesktop(0)
                 if application.get_process_id() == self.process.pid for node in walk(application)]
 
-    def frames(self):
-        """The titles of this app's shown windows, as the accessibility bus names them, on any desktop."""
-        return sorted(node.name for node in self.accessibles_at_top())
+    def accessibles(self, role, name=None, parent=None, showing=True):
+        def matches(node):
+            with contextlib.suppress(Exception):
+                return node.getRoleName() == role and name in (None, node.name) and parent in (None, node.parent.name)
+
+        return [node for node in self.nodes(showing=showing) if matches(node)]
 
     def accessible(self, role, name=None, parent=None, showing=True):
         return wait_until(lambda: next(iter(self.accessibles(role, name, parent, showing)), None),
                           f"accessible {role!r} named {name!r}", interval=0.1)
+
+    def frames(self):
+        """The titles of this app's shown windows, as the accessibility bus names them, on any desktop."""
+        return sorted(node.name for node in self.nodes(top_only=True))
+
+    def selected_entries(self):
+        return [node.name for node in self.accessibles("list item") if has_state(node, "SELECTED")]
 
     def click(self, role, name, parent=None):
         """Clicks the control with the mouse, or where no client may move the mouse, does its action."""
@@ -323,50 +323,16 @@ class App:
             self.process.wait(5)
 
 
-def do_action(node, name=None):
-    """Does the accessible object's action of that name, or its first: what switch access and voice control do."""
-    actions = node.queryAction()
-    names = [actions.getName(index) for index in range(actions.nActions)]
-    actions.doAction(names.index(name) if name else 0)
-
-
-def checked(node):
-    return node.getState().contains(pyatspi.STATE_CHECKED)
-
-
-def centre_of(node):
-    extents = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    return extents.x + extents.width // 2, extents.y + extents.height // 2
-
-
-def wayland_screenshot(path):
-    """Saves the whole output once two captures in a row agree, through weston's screenshooter."""
-    captures = [None]
-
-    def settled():
-        with tempfile.TemporaryDirectory() as folder:  # the file is named after the second it was taken in
-            subprocess.run(["weston-screenshooter"], cwd=folder, env=ENV, capture_output=True)
-            captures.append(next((shot.read_bytes() for shot in Path(folder).glob("*.png")), None))
-        return captures[-1] and captures[-1] == captures[-2]
-
-    wait_until(settled, "the output to settle", interval=0.1)
-    Path(path).parent.mkdir(parents=True, exist_ok=True)
-    Path(path).write_bytes(captures[-1])
-
-
 def needs_x11(test):
     """For scenarios that move the mouse, type or read window properties: Wayland lets no client do that."""
     return unittest.skipUnless(X11, "Wayland lets no client inject input or read other windows")(test)
-
-
-# The tray menu, as the app builds it.
-TRAY_MENU = ["About...", "Do Stuff", "Quit"]
 
 
 class XEmbedTray:
     """icewm's tray: the icon is a window of the app's, its menu a popup that the keyboard walks."""
 
     labels = None  # popups are not on the accessibility bus, so the menu cannot be read
+    keys = {"About...": ["Down"], "Do Stuff": ["Down", "Down"], "Quit": ["Up"]}
 
     def __init__(self, app):
         self.app = app
@@ -386,31 +352,32 @@ class XEmbedTray:
             self.click(3)
             with contextlib.suppress(AssertionError):
                 wait_until(lambda: self.app.windows(kind="popup"), "the tray menu", timeout=3)
-                break
-        else:
-            raise AssertionError("the tray menu never opened")
-        xdotool("key", *{"About...": ["Down"], "Do Stuff": ["Down", "Down"], "Quit": ["Up"]}[label], "Return")
+                return xdotool("key", *self.keys[label], "Return")
+        raise AssertionError("the tray menu never opened")
 
     def activate(self):
         self.click(1)
 
 
 class SniTray:
-    """The app's StatusNotifierItem as the panel on the bus sees it: its properties, its dbusmenu and
-    the calls a panel makes when the user clicks."""
+    """The app's StatusNotifierItem as a panel sees it: its properties, its dbusmenu and the calls a
+    panel makes when the user clicks."""
 
     def __init__(self, app):
         import dbus
         self.dbus, self.app, self.bus = dbus, app, dbus.SessionBus()
 
+    def get(self, proxy, interface, name=None):
+        properties = self.dbus.Interface(proxy, self.dbus.PROPERTIES_IFACE)
+        return properties.Get(interface, name) if name else properties.GetAll(interface)
+
     def wait_for_icon(self):
         """The app's item, once it has registered with the panel."""
         def registered():
             watcher = self.bus.get_object("org.kde.StatusNotifierWatcher", "/StatusNotifierWatcher")
-            for item in watcher.Get("org.kde.StatusNotifierWatcher", "RegisteredStatusNotifierItems",
-                                    dbus_interface=self.dbus.PROPERTIES_IFACE):
+            for item in self.get(watcher, "org.kde.StatusNotifierWatcher", "RegisteredStatusNotifierItems"):
                 service, path = item.split("/", 1)
-                with contextlib.suppress(self.dbus.DBusException):
+                with contextlib.suppress(self.dbus.DBusException):  # an item of an app that has ended
                     if self.bus.call_blocking("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
                                               "GetConnectionUnixProcessID", "s", [service]) == self.app.process.pid:
                         return self.bus.get_object(service, "/" + path)
@@ -418,13 +385,12 @@ class SniTray:
         return wait_until(registered, "the app's item registered with the panel")
 
     def properties(self):
-        return self.wait_for_icon().GetAll("org.kde.StatusNotifierItem", dbus_interface=self.dbus.PROPERTIES_IFACE)
+        return self.get(self.wait_for_icon(), "org.kde.StatusNotifierItem")
 
     def menu(self):
-        """The menu's entries, (id, properties), as a panel reads them before showing the menu."""
+        """The menu and its shown entries, (id, properties), as a panel reads them before showing it."""
         item = self.wait_for_icon()
-        path = item.Get("org.kde.StatusNotifierItem", "Menu", dbus_interface=self.dbus.PROPERTIES_IFACE)
-        menu = self.bus.get_object(item.bus_name, path)
+        menu = self.bus.get_object(item.bus_name, self.get(item, "org.kde.StatusNotifierItem", "Menu"))
         menu.AboutToShow(0, dbus_interface="com.canonical.dbusmenu")
         _, (_, _, children) = menu.GetLayout(0, -1, [], dbus_interface="com.canonical.dbusmenu")
         return menu, [(entry[0], entry[1]) for entry in children if entry[1].get("visible", True)]

@@ -39,15 +39,8 @@ INTROSPECTION = f"""<!DOCTYPE node PUBLIC "-//freedesktop//DTD D-BUS Object Intr
 class Watcher(dbus.service.Object):
     def __init__(self, bus):
         super().__init__(bus, "/StatusNotifierWatcher")
-        self.bus, self.items = bus, []
-        # An item's service name goes when its process ends, and so does the item.
-        bus.add_signal_receiver(self.owner_changed, "NameOwnerChanged", "org.freedesktop.DBus")
-
-    def owner_changed(self, name, old, new):
-        gone = [item for item in self.items if not new and item.split("/")[0] == name]
-        for item in gone:
-            self.items.remove(item)
-            self.StatusNotifierItemUnregistered(item)
+        # Items of apps that have ended stay listed: the suite picks the item by its owner's pid.
+        self.items = []
 
     @dbus.service.method(WATCHER, in_signature="s", sender_keyword="sender")
     def RegisterStatusNotifierItem(self, service, sender):
@@ -63,10 +56,6 @@ class Watcher(dbus.service.Object):
 
     @dbus.service.signal(WATCHER, signature="s")
     def StatusNotifierItemRegistered(self, item):
-        pass
-
-    @dbus.service.signal(WATCHER, signature="s")
-    def StatusNotifierItemUnregistered(self, item):
         pass
 
     @dbus.service.method(dbus.PROPERTIES_IFACE, in_signature="ss", out_signature="v")
