@@ -1,7 +1,5 @@
-#include "common/core/PrintLine.h"
 #include "panes/core/FileDrop.h"
 
-#include <QProcess>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -44,32 +42,7 @@ private slots:
         QCOMPARE(drop.line, line);
         QCOMPARE(drop.accepted, line && line->startsWith(u"File was dropped"_s));
     }
-
-    void printedLineGoesThroughAPipeAtOnce()
-    {
-        QProcess child;
-        child.start(QCoreApplication::applicationFilePath(), {u"--print-child"_s});
-        QVERIFY(child.waitForReadyRead(10000));
-        QCOMPARE(child.readAll(), "Drop entered!\n"_ba);
-        QCOMPARE(child.state(), QProcess::Running);
-        child.write("go\n");
-        QVERIFY(child.waitForFinished(10000));
-        QCOMPARE(child.readAll(), "File was dropped: /tmp/Zoë.txt\n"_ba);
-    }
 };
 
-int main(int argc, char *argv[])
-{
-    if (argc == 2 && qstrcmp(argv[1], "--print-child") == 0) {
-        printLine(u"Drop entered!"_s);
-        char buffer[8]; // the parent must see the line while this process still runs
-        (void)std::fgets(buffer, sizeof buffer, stdin);
-        printLine(u"File was dropped: /tmp/Zoë.txt"_s);
-        return 0;
-    }
-    QCoreApplication app(argc, argv);
-    FileDropTest test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_GUILESS_MAIN(FileDropTest)
 #include "tst_filedrop.moc"
