@@ -21,7 +21,8 @@ private slots:
         const Screens two{QRect(0, 0, 1280, 800), QRect(1280, 100, 1024, 700)};
         QTest::newRow("fits: as left")
             << QRect(100, 50, 900, 600) << two << QRect(100, 50, 900, 600);
-        QTest::newRow("minimum holds") << QRect(100, 50, 50, 40) << two << QRect(100, 50, 400, 300);
+        QTest::newRow("no screens: the minimum holds")
+            << QRect(100, 50, 50, 40) << Screens{} << QRect(100, 50, 400, 300);
         QTest::newRow("mostly on the second screen: moved onto it")
             << QRect(1500, 50, 900, 600) << two << QRect(1404, 100, 900, 600);
         QTest::newRow("monitor gone: on the first, shrunk to it")
