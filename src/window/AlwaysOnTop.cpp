@@ -63,11 +63,6 @@ AlwaysOnTop::AlwaysOnTop(Preferences &preferences, QWidget *host)
             [this](bool on) { applyAlwaysOnTop(m_reflection->hostWindow(), on); });
 }
 
-QWidget *AlwaysOnTop::window() const
-{
-    return m_reflection->hostWindow();
-}
-
 AlwaysOnTopCheckbox::AlwaysOnTopCheckbox(const QString &title, Preferences &preferences,
                                          QWidget *parent)
     : QCheckBox(title, parent)

@@ -37,9 +37,6 @@ public:
     // Installs itself into host's window; host owns it.
     AlwaysOnTop(Preferences &preferences, QWidget *host);
 
-    // The captured window, or null.
-    QWidget *window() const;
-
 private:
     WindowReflection *m_reflection;
 };
