@@ -7,9 +7,10 @@ import time
 import unittest
 from pathlib import Path
 
-from harness import (ARTIFACTS, DESKTOP, DRAG_SOURCE, X11, DesktopCase, above, activate, centre, centre_of, do_action,
-                     geometry, has_state, key, needs_x11, other_x_server, run, screenshot, start_window_manager,
-                     text_of, title, type_text, wait_until, watching_unmaps, xdotool)
+from desktop import (ARTIFACTS, DESKTOP, DRAG_SOURCE, X11, above, activate, centre, centre_of, do_action, geometry,
+                     has_state, key, needs_x11, other_x_server, run, screenshot, start_window_manager, text_of, title,
+                     type_text, wait_until, watching_unmaps, xdotool)
+from harness import DesktopCase
 
 # The sample table as the export writes it, byte for byte.
 SAMPLE_TSV = b"Name\tNumber\nEllis Marwood\t99\nTobin Harcrow\t66\nGavin Oakfield\t21\nOlen Brisco\t13\n"
@@ -27,10 +28,9 @@ class Pillowrock(DesktopCase):
         wait_until(lambda: len(app.lines) == 3, "three lines")
         self.tray(app).wait_for_icon()
         if X11:
-            key(window, "ctrl+b")
-            app.wait_for_line("Build!")
-            key(window, "ctrl+d")
-            app.wait_for_line("Do Stuff!")
+            for keys, line in [("ctrl+b", "Build!"), ("ctrl+d", "Do Stuff!")]:
+                key(window, keys)
+                app.wait_for_line(line)
             self.assertEqual(app.lines, ["Action!"] * 3 + ["Build!", "Do Stuff!"])
             key(window, "alt+F4")
         else:
@@ -116,8 +116,7 @@ class Pillowrock(DesktopCase):
             about = app.window(ABOUT_TITLE)
             self.assertTrue(above(about))
             activate(main)
-            stacking = run("xprop", "-root", "_NET_CLIENT_LIST_STACKING")
-            stacking = [int(window, 16) for window in re.findall(r"0x[0-9a-f]+", stacking)]
+            stacking = [int(w, 16) for w in re.findall(r"0x[0-9a-f]+", run("xprop", "-root", "_NET_CLIENT_LIST_STACKING"))]
             self.assertGreater(stacking.index(about), stacking.index(main))
         else:  # the popup is not on the bus: what the screen shows is looked at instead
             screenshot(ARTIFACTS / "screenshots" / "tray-popup.png")
@@ -231,7 +230,7 @@ class Pillowrock(DesktopCase):
                 do_action(app.accessible("list item", entry), "Toggle")
                 wait_until(lambda: app.frames() == [caption], f"the window titled {caption!r}, not {app.frames()}")
                 wait_until(lambda: app.selected_entries() == [entry], f"only {entry!r} selected")
-                unnamed |= unnamed_controls(app)
+                unnamed |= app.unnamed_controls()
         app.choose(window, "Help", "About Pillowrock")
         app.click("push button", "Attributions")
         app.choose(window, "File", "Settings…")
@@ -240,7 +239,7 @@ class Pillowrock(DesktopCase):
         if X11:  # Qt adds the application's name to a title on X11 unless the title holds it
             titles = sorted(t if t in expected else t.removesuffix(" — Pillowrock") for t in map(title, app.windows()))
             self.assertEqual(titles, expected)
-        self.assertEqual(unnamed | unnamed_controls(app), set())
+        self.assertEqual(unnamed | app.unnamed_controls(), set())
         self.assertEqual(app.lines + app.stderr_lines, [])
 
     def test_always_on_top_works_where_the_window_system_allows_and_the_choice_is_kept(self):
@@ -295,15 +294,6 @@ class Pillowrock(DesktopCase):
         wait_until(lambda: xdotool("getactivewindow").strip() == str(window), "the first window raised and active")
         self.assertEqual(first.windows(), [window])
         self.assertEqual(first.lines + second.lines + second.stderr_lines, [])
-
-
-# Containers that only group others; everything else is a control or text and has a name.
-CONTAINERS = {"filler", "panel", "split pane", "layered pane", "scroll pane", "viewport", "page tab list", "tool bar"}
-
-
-def unnamed_controls(app):
-    return {(node.getRoleName(), node.parent.getRoleName()) for node in app.nodes()
-            if not node.name and node.getRoleName() not in CONTAINERS}
 
 
 if __name__ == "__main__":
