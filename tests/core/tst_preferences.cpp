@@ -26,6 +26,10 @@ private slots:
         QTest::newRow("list under boolean") << onTop + "true, true" << false << QString();
         QTest::newRow("name") << name + "Ada" << false << u"Ada"_s;
         QTest::newRow("list under name") << name + "a, b" << false << QString();
+        QTest::newRow("a real boolean")
+            << onTop + "@Variant(\\0\\0\\0\\x1\\x1)" << true << QString();
+        QTest::newRow("a variant claiming gigabytes")
+            << onTop + "@Variant(\\0\\0\\0\\x\\11x\xff\t)" << false << QString();
         QTest::newRow("binary garbage")
             << QByteArray("\0\xff[General\n\x01=\xfe\n=", 16) << false << QString();
     }

@@ -14,7 +14,7 @@ from pathlib import Path
 
 import desktop
 from desktop import (ARTIFACTS, BINARY, DESKTOP, ENV, X11, activate, centre, centre_of, click_at, do_action, follow,
-                     has_state, run, start_desktop, title, wait_until, xdotool)
+                     has_state, key, run, start_desktop, title, wait_until, xdotool)
 
 # Objects that only group others.
 CONTAINERS = {"filler", "panel", "split pane", "layered pane", "scroll pane", "viewport", "page tab list", "tool bar"}
@@ -90,6 +90,14 @@ class App:
         """Shown objects with no name, as (role, parent's role): everything but a container is named."""
         return {(node.getRoleName(), node.parent.getRoleName()) for node in self.nodes()
                 if not node.name and node.getRoleName() not in CONTAINERS}
+
+    def tab_to(self, window, role, name, presses=6):
+        """Whether Tab, pressed a few times, gives a control of that role and name the focus."""
+        for _ in range(presses):
+            key(window, "Tab")
+            if any(has_state(node, "FOCUSED") for node in self.accessibles(role, name)):
+                return True
+        return False
 
     def click(self, role, name, parent=None):
         """Clicks the control with the mouse, or where no client may move the mouse, does its action."""

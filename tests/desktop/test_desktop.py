@@ -107,7 +107,6 @@ class Pillowrock(DesktopCase):
             self.assertTrue(any(width > 0 and any(data) for width, _, data in item["IconPixmap"]))
         tray.choose("Do Stuff")
         app.wait_for_line("Do stuff")
-
         self.assertNotIn("About Pillowrock", app.frames())
         tray.activate()
         if X11:
@@ -126,7 +125,6 @@ class Pillowrock(DesktopCase):
         wait_until(lambda: app.frames().count("About Pillowrock") == abouts + 1, "one more About window")
         if X11:  # a window activated while the tray menu opens would close it again
             wait_until(lambda: title(xdotool("getactivewindow").strip()) == "About Pillowrock", "the About window active")
-
         tray.choose("Quit")
         self.assertEqual(app.process.wait(10), 0)
         self.assertEqual(app.lines, ["Do stuff"])
@@ -208,11 +206,13 @@ class Pillowrock(DesktopCase):
     def test_keyboard_alone_reaches_the_panes_and_hides_the_sidebar(self):
         app = self.launch()
         window = self.main_window(app)
-        for entry, caption in [("Hello, World!", "Hello, World! — Pillowrock"),
-                               ("What's Up?", "What's Up? — Pillowrock"), ("More Stuff", "Pillowrock")]:
-            key(window, "Down")  # the last one over the header
+        for arrow, entry, caption in [("Down", "Hello, World!", "Hello, World! — Pillowrock"),
+                                      ("Down", "What's Up?", "What's Up? — Pillowrock"), ("Down", "More Stuff", "Pillowrock"),
+                                      ("Up", "What's Up?", "What's Up? — Pillowrock")]:  # both arrows skip the header
+            key(window, arrow)
             wait_until(lambda: app.selected_entries() == [entry], f"{entry!r} selected: {app.selected_entries()}")
             wait_until(lambda: title(window) == caption, f"the title {caption!r}")
+        self.assertTrue(app.tab_to(window, "text", "Search"), "Tab never reached a search field")
         for shown in (False, True):
             key(window, "ctrl+alt+s")
             wait_until(lambda: bool(app.accessibles("list", "Sidebar")) == shown, f"the sidebar shown: {shown}")
