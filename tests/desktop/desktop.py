@@ -182,8 +182,12 @@ def screenshot(path, window=None):
             return next((shot.read_bytes() for shot in Path(folder).glob("*.png")), None)
 
     captures = [None]
-    wait_until(lambda: captures.append(capture()) or captures[-1] and captures[-1] == captures[-2],
-               f"the picture of {window or 'the output'} to settle", interval=0.1)
+
+    def settled():
+        captures.append(capture())
+        return captures[-1] and captures[-1] == captures[-2]
+
+    wait_until(settled, f"the picture of {window or 'the output'} to settle", interval=0.1)
     Path(path).parent.mkdir(parents=True, exist_ok=True)
     subprocess.run(["convert", "-", str(path)], input=captures[-1], check=True)
 
