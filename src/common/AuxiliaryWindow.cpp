@@ -4,11 +4,12 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-AuxiliaryWindow::AuxiliaryWindow(Qt::WindowFlags flags, QWidget *parent)
+AuxiliaryWindow::AuxiliaryWindow(QPalette::ColorRole background, Qt::WindowFlags flags,
+                                 QWidget *parent)
     : QWidget(parent, Qt::Window | flags)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setBackgroundRole(QPalette::Base);
+    setBackgroundRole(background);
     setAutoFillBackground(true);
 }
 

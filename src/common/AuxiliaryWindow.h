@@ -4,8 +4,8 @@
 
 class QScreen;
 
-// What the About, Attributions and Settings windows share: a top-level window in the colour of a
-// control's background, deleted when closed, opened in the middle of the screen the user works on.
+// What the About, Attributions and Settings windows share: a top-level window filled with the
+// palette colour given, deleted when closed, opened in the middle of the screen the user works on.
 class AuxiliaryWindow : public QWidget
 {
     Q_OBJECT
@@ -15,7 +15,7 @@ public:
     void present();
 
 protected:
-    AuxiliaryWindow(Qt::WindowFlags flags, QWidget *parent);
+    AuxiliaryWindow(QPalette::ColorRole background, Qt::WindowFlags flags, QWidget *parent);
 
     // Moves the window to the middle of the screen under the pointer; call once it has its size.
     void centreOnScreen();

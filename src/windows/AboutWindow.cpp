@@ -8,7 +8,8 @@
 using namespace Qt::StringLiterals;
 
 AboutWindow::AboutWindow(const BundleInfo &bundle, QWidget *parent)
-    : AuxiliaryWindow(Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+    : AuxiliaryWindow(QPalette::Base,
+                      Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::WindowStaysOnTopHint,
                       parent)
 {

@@ -7,7 +7,7 @@
 using namespace Qt::StringLiterals;
 
 AttributionsWindow::AttributionsWindow(QWidget *parent)
-    : AuxiliaryWindow(Qt::WindowStaysOnTopHint, parent)
+    : AuxiliaryWindow(QPalette::Base, Qt::WindowStaysOnTopHint, parent)
 {
     setObjectName(u"attributionsWindow"_s);
     setWindowTitle(tr("Attributions"));

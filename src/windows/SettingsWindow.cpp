@@ -9,7 +9,10 @@
 using namespace Qt::StringLiterals;
 
 SettingsWindow::SettingsWindow(Preferences &preferences, QWidget *parent)
-    : AuxiliaryWindow(Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |
+    // The window colour, not the fields' own: a field's frame is drawn from it and would vanish in
+    // a dark appearance.
+    : AuxiliaryWindow(QPalette::Window,
+                      Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint,
                       parent)
     , m_general(new GeneralSettingsTab(preferences))

@@ -94,22 +94,6 @@ private slots:
         QTRY_COMPARE(m_view->sidebar()->width(), expected);
     }
 
-    void paneBackgroundFollowsTheAppearanceWhileShown()
-    {
-        mainWindow();
-        const QPalette light = QApplication::palette();
-        QPalette dark = light;
-        dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
-        dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
-        // grab() paints the window background first, so a transparent fill would show it.
-        const auto corner = [this] { return m_view->detail()->grab().toImage().pixelColor(2, 2); };
-        QCOMPARE(corner(), QColor(Qt::white));
-        QApplication::setPalette(dark);
-        QTRY_COMPARE(corner(), dark.color(QPalette::Window));
-        QApplication::setPalette(light);
-        QTRY_COMPARE(corner(), QColor(Qt::white));
-    }
-
     void menusInOrderWithTheirShortcuts()
     {
         QStringList menus;
