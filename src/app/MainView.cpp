@@ -49,15 +49,14 @@ MainView::MainView(Preferences &preferences, QWidget *parent)
     layout->addWidget(m_splitter);
 }
 
-int MainView::sidebarWidth() const
+QByteArray MainView::saveColumns() const
 {
-    return m_sidebar->isHidden() ? m_sidebar->width() : m_splitter->sizes().value(0);
+    return m_splitter->saveState();
 }
 
-void MainView::setSidebarWidth(int width)
+void MainView::restoreColumns(const QByteArray &columns)
 {
-    const QList<int> sizes = m_splitter->sizes();
-    m_splitter->setSizes({width, std::max(1, sizes.value(0) + sizes.value(1) - width)});
+    m_splitter->restoreState(columns);
 }
 
 void MainView::showDetail(Pane *pane)

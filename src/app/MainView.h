@@ -26,10 +26,9 @@ public:
     // Collapses the sidebar column when it is shown and shows it when collapsed; the toolbar
     // button and the View menu share it.
     QAction *toggleSidebarAction() const { return m_toggleSidebar; }
-    // The sidebar column's width, kept while the column is hidden; the sidebar keeps it within
-    // its own limits.
-    int sidebarWidth() const;
-    void setSidebarWidth(int width);
+    // The columns' widths as the user left them, for the next launch.
+    QByteArray saveColumns() const;
+    void restoreColumns(const QByteArray &columns);
 
 signals:
     // The detail column shows another pane; the previous one is deleted.

@@ -1,12 +1,10 @@
 #include "MainWindow.h"
 
 #include "MainView.h"
-#include "app/core/WindowState.h"
 #include "commands/EditCommands.h"
 #include "commands/ExportCommands.h"
 #include "commands/MyCommands.h"
 #include "navigation/Pane.h"
-#include "navigation/core/WindowTitle.h"
 #include "window/AlwaysOnTop.h"
 #include "windows/AboutCommand.h"
 
@@ -16,9 +14,28 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSettings>
 #include <QToolBar>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString geometryKey = u"MainWindow/geometry"_s;
+const QString columnsKey = u"MainWindow/columns"_s;
+
+// Where the user left the window is state, not a choice made in Settings: it lives in a file of
+// its own beside the preferences, so that resetting one leaves the other.
+QSettings windowStateFile()
+{
+    return QSettings(QSettings::IniFormat, QSettings::UserScope,
+                     QCoreApplication::organizationName(),
+                     QCoreApplication::applicationName() + u"-state"_s);
+}
+
+} // namespace
 
 MainWindow::MainWindow(Preferences &preferences, QWidget *parent)
     : QMainWindow(parent)
@@ -65,27 +82,26 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::restoreWindowState()
 {
-    const std::optional<WindowState> state = WindowStateStore().read();
-    if (!state)
-        return;
-    QList<QRect> screens;
-    for (const QScreen *screen : QGuiApplication::screens())
-        screens.append(screen->availableGeometry());
-    const QRect frame = placedFrame(state->frame, screens, minimumSizeHint());
-    resize(frame.size());
-    // Wayland leaves the place of a window to the compositor.
-    if (!QGuiApplication::platformName().startsWith(u"wayland"_s))
-        move(frame.topLeft());
-    m_view->setSidebarWidth(state->sidebarWidth);
-    if (state->maximized)
-        setWindowState(windowState() | Qt::WindowMaximized);
+    // Qt brings a frame left on a screen that is gone back onto one, and keeps the default size
+    // for data it cannot read; it does not shrink a frame that a smaller screen cannot hold.
+    const QSettings state = windowStateFile();
+    if (restoreGeometry(state.value(geometryKey).toByteArray())) {
+        const QScreen *screen = QGuiApplication::screenAt(geometry().center());
+        const QRect room = (screen ? screen : this->screen())->availableGeometry();
+        QRect frame = geometry();
+        frame.setSize(frame.size().boundedTo(room.size()));
+        frame.moveTo(std::clamp(frame.x(), room.left(), room.right() + 1 - frame.width()),
+                     std::clamp(frame.y(), room.top(), room.bottom() + 1 - frame.height()));
+        setGeometry(frame);
+    }
+    m_view->restoreColumns(state.value(columnsKey).toByteArray());
 }
 
 void MainWindow::saveWindowState()
 {
-    const bool maximized = isMaximized();
-    const QRect frame = maximized ? normalGeometry() : QRect(pos(), size());
-    WindowStateStore().write({frame, m_view->sidebarWidth(), maximized});
+    QSettings state = windowStateFile();
+    state.setValue(geometryKey, saveGeometry());
+    state.setValue(columnsKey, m_view->saveColumns());
 }
 
 // File, Edit, View, Window, Commands, Help. There is deliberately no "New" item: the menus never
@@ -148,5 +164,6 @@ void MainWindow::showPaneChrome(Pane *pane)
 {
     // The previous pane's items left the toolbar when it was deleted.
     m_toolBar->addActions(pane->toolbarActions());
-    setWindowTitle(composeWindowTitle(QGuiApplication::applicationDisplayName(), pane->subtitle()));
+    // The desktop's title bar adds the application's name after it (or shows the name alone).
+    setWindowTitle(pane->subtitle());
 }

@@ -1,31 +1,13 @@
 #include "commands/core/PopupPlacement.h"
-#include "navigation/core/WindowTitle.h"
 
 #include <QTest>
 
-using namespace Qt::StringLiterals;
-
-// The rules that place what a pane and the tray add to the screen: the window's title while a
-// pane is shown, and where the tray popup opens.
+// Where the tray popup opens.
 class PanesTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void windowTitle_data()
-    {
-        QTest::addColumn<QString>("subtitle");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("no subtitle: the name alone") << QString() << u"Pillowrock"_s;
-        QTest::newRow("subtitle first") << u"What's Up?"_s << u"What's Up? — Pillowrock"_s;
-    }
-
-    void windowTitle()
-    {
-        QFETCH(QString, subtitle);
-        QTEST(composeWindowTitle(u"Pillowrock"_s, subtitle), "title");
-    }
-
     void popupPosition_data()
     {
         QTest::addColumn<QRect>("anchor");

@@ -51,9 +51,9 @@ private slots:
     {
         m_app.preferences().setAlwaysOnTop(false);
         // Each test's window opens at the default frame, whatever the last one was left at.
-        QSettings state(QSettings::IniFormat, QSettings::UserScope, u"Vestrandi"_s,
-                        u"Pillowrock-state"_s);
-        state.clear();
+        QSettings(QSettings::IniFormat, QSettings::UserScope, QCoreApplication::organizationName(),
+                  QCoreApplication::applicationName() + u"-state"_s)
+            .clear();
     }
     // A failed check leaves its windows open; later tests count on there being none.
     void cleanup() { closeAll<QWidget>(); }
@@ -92,6 +92,19 @@ private slots:
         m_view->toggleSidebarAction()->trigger();
         m_view->toggleSidebarAction()->trigger();
         QTRY_COMPARE(m_view->sidebar()->width(), expected);
+    }
+
+    // The frame and the columns come back as the user left them, no larger than the screen.
+    void windowReopensAsLeft()
+    {
+        MainWindow *window = m_app.scene().openMainWindow();
+        const QRect room = window->screen()->availableGeometry();
+        window->findChild<QSplitter *>()->setSizes({250, 650});
+        window->setGeometry(QRect(room.topLeft() + QPoint(10, 10), room.size() * 2));
+        closeAndDelete(window);
+        window = m_app.scene().openMainWindow();
+        QCOMPARE(window->size(), room.size());
+        QCOMPARE(window->view()->sidebar()->width(), 250);
     }
 
     void menusInOrderWithTheirShortcuts()
