@@ -4,7 +4,6 @@
 #include "app/MainWindow.h"
 #include "commands/MenuBarButton.h"
 #include "commands/MenuBarPopup.h"
-#include "common/core/Translations.h"
 #include "navigation/Sidebar.h"
 #include "panes/core/GreetingFilter.h"
 #include "windows/AboutView.h"
@@ -126,24 +125,6 @@ public:
 
 private slots:
     void initTestCase() { m_germanTexts = textsOfEveryWindow(m_app); }
-
-    void languageChoice_data()
-    {
-        QTest::addColumn<QStringList>("uiLanguages");
-        QTest::addColumn<QString>("chosen");
-        QTest::newRow("region of a translated language") << QStringList{u"de-AT"_s} << u"de_AT"_s;
-        QTest::newRow("first language with a translation")
-            << QStringList{u"fr-FR"_s, u"de-CH"_s} << u"de_CH"_s;
-        QTest::newRow("English first: as written")
-            << QStringList{u"en-GB"_s, u"de-DE"_s} << QString();
-        QTest::newRow("no translation") << QStringList{u"fr-FR"_s, u"C"_s} << QString();
-    }
-
-    void languageChoice()
-    {
-        QFETCH(QStringList, uiLanguages);
-        QTEST(Translations(uiLanguages).language(), "chosen");
-    }
 
     // The application picks its language from the system locale, German here.
     void germanUnderGermanLocale_data()

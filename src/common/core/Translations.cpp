@@ -2,36 +2,21 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// The texts are written in English: a user who puts English before German wants them as written.
-bool isSourceLanguage(const QString &name)
+Translations::Translations()
 {
-    return QLocale(name).language() == QLocale::English;
-}
-
-} // namespace
-
-Translations::Translations(const QStringList &uiLanguages)
-{
-    for (const QString &tag : uiLanguages) {
-        const QString name = QString(tag).replace(u'-', u'_');
-        if (isSourceLanguage(name))
-            return;
-        // "de_AT" falls back to "de" inside load().
-        if (m_application.load("pillowrock_"_L1 + name, u":/i18n"_s)) {
-            m_language = name;
-            break;
-        }
-    }
-    if (m_language.isEmpty())
+    // Qt walks the user's languages in order ("de_AT" falls back to "de"). The texts are written
+    // in English, and the English catalogue is empty: a user who puts English before German stops
+    // there and reads them as written.
+    if (!m_application.load(QLocale(), u"pillowrock"_s, u"_"_s, u":/i18n"_s))
         return;
     QCoreApplication::installTranslator(&m_application);
     // Without Qt's own catalogue the standard dialogs would speak English in a German window.
-    if (m_qt.load("qtbase_"_L1 + m_language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (m_qt.load("qtbase_"_L1 + m_application.language(),
+                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&m_qt);
 }
 

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <QLocale>
-#include <QString>
-#include <QStringList>
 #include <QTranslator>
 
 // The translations the application runs with: its own texts and Qt's standard ones (buttons of
@@ -11,18 +8,13 @@
 class Translations final
 {
 public:
-    explicit Translations(const QStringList &uiLanguages = QLocale::system().uiLanguages());
+    Translations();
     ~Translations();
 
     Translations(const Translations &) = delete;
     Translations &operator=(const Translations &) = delete;
 
-    // The language chosen, as the user's list names it ("de_DE"); empty when the texts are shown
-    // as written.
-    QString language() const { return m_language; }
-
 private:
-    QString m_language;
     QTranslator m_application;
     QTranslator m_qt;
 };
