@@ -51,8 +51,10 @@ EditCommands::EditCommands(QMenu *menu)
 
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget *, QWidget *now) { follow(now); });
-    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
-            &EditCommands::updateEnabled);
+    // Asking the clipboard is a round trip to the display server on X11: only when the menu shows.
+    connect(menu, &QMenu::aboutToShow, this, [this] {
+        m_paste->setEnabled(isEditable() && !QGuiApplication::clipboard()->text().isEmpty());
+    });
 }
 
 // The field keeps counting while the application has no keyboard at all (a menu is open, another
@@ -72,16 +74,22 @@ void EditCommands::follow(QWidget *focused)
     updateEnabled();
 }
 
+bool EditCommands::isEditable() const
+{
+    return m_field && !m_field->isReadOnly();
+}
+
 void EditCommands::updateEnabled()
 {
     const bool field = m_field;
-    const bool editable = field && !m_field->isReadOnly();
+    const bool editable = isEditable();
     const bool selected = field && m_field->hasSelectedText();
     m_undo->setEnabled(editable && m_field->isUndoAvailable());
     m_redo->setEnabled(editable && m_field->isRedoAvailable());
     m_cut->setEnabled(editable && selected && m_field->echoMode() == QLineEdit::Normal);
     m_copy->setEnabled(selected && m_field->echoMode() == QLineEdit::Normal);
-    m_paste->setEnabled(editable && !QGuiApplication::clipboard()->text().isEmpty());
+    // Narrowed to a clipboard with text when the menu shows; the field's own Ctrl+V needs no item.
+    m_paste->setEnabled(editable);
     m_delete->setEnabled(editable && selected);
     m_selectAll->setEnabled(field && !m_field->text().isEmpty());
 }

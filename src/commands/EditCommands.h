@@ -21,6 +21,7 @@ public:
 
 private:
     void follow(QWidget *focused);
+    bool isEditable() const;
     void updateEnabled();
 
     QPointer<QLineEdit> m_field;
