@@ -3,7 +3,12 @@
 #include "MainView.h"
 #include "MainWindow.h"
 #include "navigation/Sidebar.h"
+#include "windows/AboutWindow.h"
 #include "windows/SettingsWindow.h"
+
+#include <QCoreApplication>
+
+using namespace Qt::StringLiterals;
 
 MainScene::MainScene(Preferences &preferences, QObject *parent)
     : QObject(parent)
@@ -36,6 +41,16 @@ void MainScene::activateMainWindow()
         m_mainWindow->showNormal();
     m_mainWindow->raise();
     m_mainWindow->activateWindow();
+}
+
+void MainScene::activateAction(const QString &name)
+{
+    if (name == "about"_L1)
+        openAboutWindow();
+    else if (name == "settings"_L1)
+        openSettingsWindow();
+    else if (name == "quit"_L1)
+        QCoreApplication::quit();
 }
 
 SettingsWindow *MainScene::openSettingsWindow()

@@ -24,6 +24,9 @@ public:
     SettingsWindow *openSettingsWindow();
     // Brings the main window forward, out of the dock or taskbar if minimised.
     void activateMainWindow();
+    // One of the application's actions asked for by name from outside (the desktop entry's
+    // actions, a notification): "about", "settings" or "quit". Other names do nothing.
+    void activateAction(const QString &name);
 
 private:
     Preferences &m_preferences;

@@ -2,11 +2,11 @@
 
 #include <QObject>
 
-class QLocalServer;
-
-// One application per user session. The first instance listens on a local socket named for the
-// user and the application; a later one finds it there, asks it to come forward and steps aside.
-// A socket left behind by an instance that crashed answers nobody and is replaced.
+// One application per user session. The first instance claims the application's name; a later
+// launch finds it taken, asks the running instance to come forward and steps aside. On Linux
+// desktops the name is the app id on the session bus, where the desktop's launcher and
+// notifications reach the running instance too (org.freedesktop.Application); elsewhere it is a
+// local socket.
 class SingleInstance final : public QObject
 {
     Q_OBJECT
@@ -15,13 +15,13 @@ public:
     explicit SingleInstance(QObject *parent = nullptr);
 
     // True when another instance runs and has been asked to come forward: this one should end.
-    // Otherwise this instance takes the socket and hears later launches from now on.
+    // Otherwise this instance holds the name and hears later launches from now on.
     bool handOver();
 
 signals:
-    // A later launch asked this instance to show its main window.
+    // A later launch, or the desktop, asked this instance to show its main window.
     void activationRequested();
-
-private:
-    QLocalServer *m_server;
+    // The desktop asked for one of the application's actions by name (a desktop-entry action,
+    // a notification's button).
+    void actionRequested(const QString &name);
 };

@@ -17,6 +17,8 @@ int main(int argc, char *argv[])
         return 0;
     QObject::connect(&instance, &SingleInstance::activationRequested, &app.scene(),
                      &MainScene::activateMainWindow);
+    QObject::connect(&instance, &SingleInstance::actionRequested, &app.scene(),
+                     &MainScene::activateAction);
     Platform::quitOnTerminationSignals(&instance);
     return app.exec();
 }

@@ -1,12 +1,14 @@
 #include "SingleInstance.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
 
+// Where there is no session bus (Windows, macOS), a local socket named for the user holds the name.
 namespace {
 
 constexpr int answerTimeoutMs = 1000;
@@ -15,7 +17,7 @@ constexpr int answerTimeoutMs = 1000;
 // Windows a pipe name, which is per session already, with the user's name in it.
 QString serverName()
 {
-    const QString name = QStringLiteral(PILLOWROCK_APP_ID);
+    const QString name = QGuiApplication::desktopFileName();
 #ifdef Q_OS_WIN
     return name + u'-' + qEnvironmentVariable("USERNAME");
 #else
@@ -30,18 +32,7 @@ QString serverName()
 
 SingleInstance::SingleInstance(QObject *parent)
     : QObject(parent)
-    , m_server(new QLocalServer(this))
-{
-    connect(m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket *socket = m_server->nextPendingConnection()) {
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-                if (socket->readAll().contains("activate"))
-                    emit activationRequested();
-            });
-        }
-    });
-}
+{}
 
 bool SingleInstance::handOver()
 {
@@ -56,7 +47,17 @@ bool SingleInstance::handOver()
     }
     // Nobody answered: whatever is left under the name is stale.
     QLocalServer::removeServer(name);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    m_server->listen(name);
+    auto *server = new QLocalServer(this);
+    server->setSocketOptions(QLocalServer::UserAccessOption);
+    server->listen(name);
+    connect(server, &QLocalServer::newConnection, this, [this, server] {
+        while (QLocalSocket *socket = server->nextPendingConnection()) {
+            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+                if (socket->readAll().contains("activate"))
+                    emit activationRequested();
+            });
+        }
+    });
     return false;
 }
