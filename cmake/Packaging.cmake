@@ -1,10 +1,13 @@
 # `cpack` in the build folder makes a .deb whose dependencies dpkg-shlibdeps reads off the binary;
 # the plugins Qt loads at run time are named by hand, since no linker records them.
-set(CPACK_PACKAGE_NAME "pillowrock")
+# Its copyright file, changelog and manual page are installed by resources/linux/CMakeLists.txt;
+# lintian checks the result in the package test.
+set(CPACK_PACKAGE_NAME "${PILLOWROCK_PACKAGE_NAME}")
 set(CPACK_PACKAGE_VENDOR "${PILLOWROCK_VENDOR}")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PILLOWROCK_SUMMARY}")
+set(CPACK_PACKAGE_DESCRIPTION "${PILLOWROCK_DESCRIPTION}")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
-set(CPACK_PACKAGE_CONTACT "Vestrandi's Inc. <support@vestrandi.example>")
+set(CPACK_PACKAGE_CONTACT "${PILLOWROCK_MAINTAINER}")
 set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 set(CPACK_STRIP_FILES ON)
 
