@@ -1,6 +1,7 @@
 #include "SidebarApp.h"
 
 #include "MainWindow.h"
+#include "Platform.h"
 #include "windows/core/BundleInfo.h"
 
 using namespace Qt::StringLiterals;
@@ -27,6 +28,18 @@ SidebarApp::SidebarApp(int &argc, char **argv)
 {
     QApplication::setWindowIcon(
         QIcon(u":/appicon/"_s + QStringLiteral(PILLOWROCK_APP_ID) + u".svg"_s));
+}
+
+bool SidebarApp::handOver()
+{
+    if (m_instance.handOver())
+        return true;
+    QObject::connect(&m_instance, &SingleInstance::activationRequested, &m_scene,
+                     &MainScene::activateMainWindow);
+    QObject::connect(&m_instance, &SingleInstance::actionRequested, &m_scene,
+                     &MainScene::activateAction);
+    Platform::quitOnTerminationSignals(&m_instance);
+    return false;
 }
 
 int SidebarApp::exec()
