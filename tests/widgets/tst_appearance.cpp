@@ -66,24 +66,10 @@ private slots:
         QVERIFY2(qAbs(frame - around) >= 10, qPrintable(u"%1 against %2"_s.arg(frame).arg(around)));
     }
 
-    void contrastAsTheGuidelinesMeasureIt_data()
-    {
-        QTest::addColumn<QColor>("text");
-        QTest::addColumn<QColor>("background");
-        QTest::addColumn<double>("ratio");
-        QTest::newRow("black on white") << QColor(Qt::black) << QColor(Qt::white) << 21.0;
-        QTest::newRow("same colour") << QColor(Qt::gray) << QColor(Qt::gray) << 1.0;
-        // The lightest grey that passes on white, which the guidelines' own examples give.
-        QTest::newRow("lightest readable grey")
-            << QColor(0x76, 0x76, 0x76) << QColor(Qt::white) << 4.54;
-    }
-
+    // The guidelines' own example: #767676 is the lightest grey that reads on white.
     void contrastAsTheGuidelinesMeasureIt()
     {
-        QFETCH(QColor, text);
-        QFETCH(QColor, background);
-        QFETCH(double, ratio);
-        QCOMPARE(qRound(Appearance::contrast(text, background) * 100), qRound(ratio * 100));
+        QCOMPARE(qRound(Appearance::contrast(QColor(0x76, 0x76, 0x76), Qt::white) * 100), 454);
     }
 
     // Measured on the pixels drawn: the box is the colour that most of the label shows, the text's
