@@ -80,8 +80,9 @@ class App:
                           f"accessible {role!r} named {name!r}", interval=0.1)
 
     def frames(self):
-        """The titles of this app's shown windows, as the accessibility bus names them, on any desktop."""
-        return sorted(node.name for node in self.nodes(top_only=True))
+        """The titles of this app's shown windows, as the accessibility bus names them, on any desktop; only
+        frames and dialogs, which screen readers announce as windows."""
+        return sorted(node.name for node in self.nodes(top_only=True) if node.getRoleName() in ("frame", "dialog"))
 
     def selected_entries(self):
         return [node.name for node in self.accessibles("list item") if has_state(node, "SELECTED")]

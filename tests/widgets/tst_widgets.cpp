@@ -16,6 +16,7 @@
 #include "windows/core/BundleInfo.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
@@ -212,6 +213,19 @@ private slots:
         for (int i = 0; i < 20; ++i)
             closeAndDelete(open());
         QCOMPARE(QApplication::allWidgets().size(), widgets);
+    }
+
+    // A screen reader announces a window by its role and title; a top-level widget left as it is
+    // is a filler, which it passes over.
+    void everyWindowIsAWindowNamedByItsTitle()
+    {
+        const QList<QWidget *> windows{openAboutWindow(), openAttributionsWindow(),
+                                       m_app.scene().openSettingsWindow()};
+        for (QWidget *window : windows) {
+            QAccessibleInterface *read = QAccessible::queryAccessibleInterface(window);
+            QCOMPARE(std::pair(read->role(), read->text(QAccessible::Name)),
+                     std::pair(QAccessible::Window, window->windowTitle()));
+        }
     }
 
     void aboutWithoutDictionarySaysNotAvailable()
