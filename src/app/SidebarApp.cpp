@@ -1,5 +1,7 @@
 #include "SidebarApp.h"
 
+#include "AppIdentity.h"
+
 #include "MainWindow.h"
 #include "Platform.h"
 #include "windows/core/BundleInfo.h"
@@ -11,12 +13,12 @@ namespace {
 // Runs before any member that needs the application's identity.
 int &configured(int &argc)
 {
-    QCoreApplication::setOrganizationName(u"Vestrandi"_s);
-    QCoreApplication::setApplicationName(u"Pillowrock"_s);
-    QCoreApplication::setApplicationVersion(QStringLiteral(PILLOWROCK_VERSION));
+    QCoreApplication::setOrganizationName(QString::fromUtf8(AppIdentity::organizationFolder));
+    QCoreApplication::setApplicationName(QString::fromUtf8(AppIdentity::name));
+    QCoreApplication::setApplicationVersion(QString::fromUtf8(AppIdentity::version));
     QGuiApplication::setApplicationDisplayName(appName());
     // Matches the desktop entry, so Wayland compositors find the window's icon and name.
-    QGuiApplication::setDesktopFileName(QStringLiteral(PILLOWROCK_APP_ID));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(AppIdentity::id));
     return argc;
 }
 
@@ -26,8 +28,7 @@ SidebarApp::SidebarApp(int &argc, char **argv)
     : m_application(configured(argc), argv)
     , m_scene(m_preferences)
 {
-    QApplication::setWindowIcon(
-        QIcon(u":/appicon/"_s + QStringLiteral(PILLOWROCK_APP_ID) + u".svg"_s));
+    QApplication::setWindowIcon(QIcon(u":/appicon/app.svg"_s));
 }
 
 bool SidebarApp::handOver()

@@ -13,13 +13,13 @@ import time
 import unittest
 from pathlib import Path
 
-BINARY = Path(os.environ.get("PILLOWROCK_BINARY", Path(__file__).resolve().parents[2] / "build" / "pillowrock"))
-DRAG_SOURCE = Path(os.environ.get("PILLOWROCK_DRAGSOURCE", BINARY.parent / "tests" / "desktop" / "dragsource"))
-ARTIFACTS = Path(os.environ.get("PILLOWROCK_ARTIFACTS", BINARY.parent))
+BINARY = Path(os.environ.get("APP_BINARY", Path(__file__).resolve().parents[2] / "build" / "pillowrock"))
+DRAG_SOURCE = Path(os.environ.get("APP_DRAGSOURCE", BINARY.parent / "tests" / "desktop" / "dragsource"))
+ARTIFACTS = Path(os.environ.get("APP_ARTIFACTS", BINARY.parent))
 ENV = {name: value for name, value in os.environ.items() if name != "WAYLAND_DISPLAY"}
 # "icewm": X11 with icewm's XEmbed tray; "sni": X11 and icewm with a StatusNotifierItem panel on the
 # bus, as KDE's and GNOME's are; "weston": Wayland, with that panel, driven through AT-SPI alone.
-DESKTOP = os.environ.get("PILLOWROCK_DESKTOP", "icewm")
+DESKTOP = os.environ.get("APP_DESKTOP", "icewm")
 X11 = DESKTOP != "weston"
 pyatspi = None  # imported once the desktop runs: it binds to the session bus at import time
 
@@ -64,7 +64,7 @@ def run(*command):
 
 
 def start_desktop():
-    """A D-Bus session with the accessibility bus, then the desktop that PILLOWROCK_DESKTOP names."""
+    """A D-Bus session with the accessibility bus, then the desktop that APP_DESKTOP names."""
     needed = ("weston", "weston-screenshooter") if not X11 else ("Xvfb", "icewm", "xdotool", "xwininfo", "xev")
     if missing := [tool for tool in needed if not shutil.which(tool)]:
         raise unittest.SkipTest(f"not installed: {', '.join(missing)}")
@@ -204,8 +204,8 @@ def watching_unmaps(window):
         seen = len(events)
 
         def set_and_look():
-            run("xprop", "-id", window, "-f", "_PILLOWROCK_MARK", "8s", "-set", "_PILLOWROCK_MARK", "1")
-            return any("(_PILLOWROCK_MARK)" in event for event in events[seen:])
+            run("xprop", "-id", window, "-f", "_APP_MARK", "8s", "-set", "_APP_MARK", "1")
+            return any("(_APP_MARK)" in event for event in events[seen:])
 
         wait_until(set_and_look, "xev to follow the window", interval=0.1)
 

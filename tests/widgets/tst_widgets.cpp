@@ -1,3 +1,4 @@
+#include "AppIdentity.h"
 #include "AppTest.h"
 #include "CapturedStdout.h"
 
@@ -126,7 +127,8 @@ private slots:
             "Cut Ctrl+X, Copy Ctrl+C, Paste Ctrl+V, Delete Del, -, Select All Ctrl+A, "
             "|View, Toggle Sidebar Ctrl+Alt+S, |Window, "
             "Minimize Ctrl+M, Zoom, -, Toggle Always on Top, |Commands, Build Ctrl+B, -, "
-            "Do Stuff Ctrl+D, |Help, About Pillowrock"_s);
+            "Do Stuff Ctrl+D, |Help, About "_s +
+                QString::fromUtf8(AppIdentity::name));
     }
 
     void failedExportIsReportedAndLeavesNothing()
