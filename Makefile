@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test sanitize bench clean
+.PHONY: all deps configure build run test screenshots sanitize bench clean
 
 all: build
 
@@ -26,6 +26,11 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure
+
+# The gallery of every pane and window, light, dark and at double scale, on X11 and Wayland, under
+# $(BUILD_DIR)/desktop-*/screenshots; it refreshes the README's pictures. Not part of `make test`.
+screenshots: build
+	cmake --build $(BUILD_DIR) --target screenshots
 
 # ASan + UBSan build of its own, with clang so that the fuzz targets fuzz: core, widget, desktop
 # and fuzz tests, failing on any report.

@@ -3,6 +3,8 @@
 set(PILLOWROCK_APP_ID "com.vestrandi.Pillowrock")
 set(PILLOWROCK_DISPLAY_NAME "Pillowrock")
 set(PILLOWROCK_BUNDLE_NAME "Pillowrock")
+# The organisation: the settings folder and the Settings window are named after it.
+set(PILLOWROCK_ORGANIZATION "Vestrandi")
 set(PILLOWROCK_VENDOR "Vestrandi's Inc.")
 set(PILLOWROCK_BUILD_NUMBER "1" CACHE STRING "Build number shown beside the version")
 set(PILLOWROCK_COPYRIGHT "Copyright © 2026 Vestrandi's Inc. All rights reserved.")
