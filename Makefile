@@ -32,15 +32,14 @@ test: build
 screenshots: build
 	cmake --build $(BUILD_DIR) --target screenshots
 
-# ASan + UBSan build of its own, with clang so that the fuzz targets fuzz: core, widget, desktop
-# and fuzz tests, failing on any report.
+# ASan + UBSan build of its own, with clang: core, widget and desktop tests, failing on any report.
 SANITIZE_DIR ?= build-sanitize
 sanitize: deps
 	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
 		-DCMAKE_BUILD_TYPE=Debug -DPILLOWROCK_SANITIZE=ON -DPILLOWROCK_BENCHMARKS=OFF
 	cmake --build $(SANITIZE_DIR)
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
-		ctest --test-dir $(SANITIZE_DIR) --output-on-failure -L 'core|widgets|desktop|fuzz'
+		ctest --test-dir $(SANITIZE_DIR) --output-on-failure -L 'core|widgets|desktop'
 
 # Optimised build of its own; prints one table of app / bare-window ratios. Not part of `make test`.
 bench: deps
