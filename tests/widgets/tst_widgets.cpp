@@ -1,4 +1,3 @@
-#include "AppIdentity.h"
 #include "AppTest.h"
 #include "CapturedStdout.h"
 
@@ -24,7 +23,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QSplitter>
 #include <QWindow>
 
 using namespace Qt::StringLiterals;
