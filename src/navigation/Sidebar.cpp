@@ -104,8 +104,8 @@ void Sidebar::addSection(const QString &header)
 
 void Sidebar::addEntry(const SidebarEntry &entry)
 {
-    auto *item = new QListWidgetItem(symbolIcon(QString::fromLatin1(entry.symbol)),
-                                     tr(entry.title), m_list);
+    auto *item =
+        new QListWidgetItem(symbolIcon(QString::fromLatin1(entry.symbol)), tr(entry.title), m_list);
     item->setData(paneRole, QVariant::fromValue(entry.pane));
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     item->setSizeHint(QSize(0, rowHeight));
