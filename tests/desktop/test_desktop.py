@@ -9,12 +9,12 @@ from pathlib import Path
 
 import pytest
 
-from desktop import (DESKTOP, X11, above, activate, centre, geometry, key, other_x_server, run, start_window_manager,
-                     title, wait_until, xdotool)
-from harness import NAME, has_state
+from desktop import (DESKTOP, X11, above, activate, key, other_x_server, run, size, start_window_manager, title,
+                     wait_until, xdotool)
+from harness import MAIN, NAME, has_state
 
 needs_x11 = pytest.mark.skipif(not X11, reason="Wayland lets no client inject input or read other windows")
-SETTINGS = Path(os.environ["APP_ORGANIZATION"], f"{NAME}.conf")
+SETTINGS, SETTINGS_TITLE = Path(os.environ["APP_ORGANIZATION"], f"{NAME}.conf"), f"{os.environ['APP_ORGANIZATION']} Settings"
 ABOUT = f"About {NAME}"
 # The sample table as the export writes it, byte for byte.
 SAMPLE_TSV = b"Name\tNumber\nEllis Marwood\t99\nTobin Harcrow\t66\nGavin Oakfield\t21\nOlen Brisco\t13\n"
@@ -24,12 +24,12 @@ CAPTIONS = {"Hello, World!": f"Hello, World! — {NAME}", "What's Up?": f"What's
 
 def test_toolbar_buttons_and_shortcuts_print_their_lines_and_closing_the_window_ends_the_process(launch):
     app = launch()
-    window = app.main_window()
+    window = app.window(MAIN)
     app.click("list item", "What's Up?")
     for button in ("Share", "Delete", "Build"):
         app.click("push button", button)
     wait_until(lambda: len(app.lines) == 3, lambda: f"three lines, not {app.lines}")
-    app.tray().wait_for_icon()
+    app.tray().wait_for_icon()  # the icon there does not keep the app running once its window closes
     if X11:
         for keys, line in [("ctrl+b", "Build!"), ("ctrl+d", "Do Stuff!")]:
             key(window, keys)
@@ -49,7 +49,7 @@ def test_export_writes_the_sample_table_where_the_user_chose(launch, tmp_path, a
     target = tmp_path / "chosen folder" / "my table.tsv"
     target.parent.mkdir()
     app = launch()
-    app.choose(app.main_window(), "File", "Export…")
+    app.choose(app.window(MAIN), "File", "Export…")
     dialog = app.window(f"^Export — {re.escape(NAME)}$")
     app.find("text", inside="Export").text = str(target)  # a path typed in would test the keyboard
     key(dialog, answer)
@@ -69,26 +69,24 @@ def test_files_dragged_from_another_program(launch, tmp_path, files, over_target
     for path in paths:
         path.write_text(path.name)
     app = launch()
-    window = app.main_window()
+    main = app.window(MAIN)
     app.click("list item", "More Stuff")
     target = app.find("label", "Drop files here")
-    target = [round(value + size / 2) for value, size in zip(target.position, target.size)]
+    x, y = (position + length // 2 for position, length in zip(target.position, target.size))
     source = launch(sys.executable, Path(__file__).with_name("dragsource.py"), *paths)
-    source_window = source.window("^Drag source")
-    xdotool("windowmove", "--sync", source_window, 900, 400)
-    start = centre(source_window)
-    xdotool("mousemove", *start, "mousedown", 1)
-    # In steps, so that the target sees the drag arrive and move.
-    for x, y in [(start[0] - 20, start[1]), (target[0] + 20, target[1]), target]:
-        xdotool("mousemove", x, y)
+    window = source.window("^Drag source")
+    xdotool("windowmove", "--sync", window, 900, 400, "mousemove", "--window", window, 80, 80, "mousedown", 1)
+    # In steps, so that the source sees a drag begin and the target sees it arrive and move.
+    for step in (["--window", window, 60, 80], [x + 20, y], [x, y]):
+        xdotool("mousemove", *step)
     app.wait_for_line("Drop entered!")
     if not over_target:
-        xdotool("mousemove", *start)
+        xdotool("mousemove", "--window", window, 80, 80)
         app.wait_for_line("Drop exited!")
     xdotool("mouseup", 1)
     source.wait_for_line("Drag ended")
     # A line of our own, asked for after the drop, shows the app has handled it.
-    key(window, "ctrl+b")
+    key(main, "ctrl+b")
     app.wait_for_line("Build!")
     assert app.lines == [line.format(paths[0]) for line in expected] + ["Build!"]
 
@@ -96,7 +94,7 @@ def test_files_dragged_from_another_program(launch, tmp_path, files, over_target
 @pytest.mark.tray
 def test_tray_menu_popup_about_and_quit(launch):
     app = launch()
-    main = app.main_window()
+    main = app.window(MAIN)
     tray = app.tray()
     tray.wait_for_icon()
     if tray.labels is not None:
@@ -111,7 +109,7 @@ def test_tray_menu_popup_about_and_quit(launch):
     assert ABOUT not in app.frames()
     tray.activate()
     if X11:  # the popup is not on the accessibility bus
-        assert geometry(app.window(kind="popup"))[2:] == (200, 200)
+        assert size(app.window(kind="popup")) == (200, 200)
         xdotool("key", "space")  # the popup's About button has the focus
         about = app.window(f"^{re.escape(ABOUT)}$")
         assert above(about)
@@ -136,7 +134,7 @@ def test_tray_menu_popup_about_and_quit(launch):
 def test_a_tray_started_after_the_app_gets_the_icon(launch):
     with other_x_server():  # one whose tray is not there yet
         app = launch()
-        app.main_window()
+        app.window(MAIN)
         time.sleep(2)  # the session's panel is late
         assert app.windows(kind="icon") == []
         start_window_manager()
@@ -147,7 +145,7 @@ def test_a_tray_started_after_the_app_gets_the_icon(launch):
 @needs_x11
 def test_edit_menu_acts_on_the_focused_search_field(launch):
     app = launch()
-    window = app.main_window()
+    window = app.window(MAIN)
     app.click("list item", "What's Up?")
     app.click("text", "Search", inside="Toolbar")
     field = app.find("text", "Search", inside="Toolbar")
@@ -161,9 +159,9 @@ def test_edit_menu_acts_on_the_focused_search_field(launch):
 
 
 @needs_x11
-def test_keyboard_alone_reaches_the_panes_and_hides_the_sidebar(launch):
+def test_keyboard_alone_reaches_the_panes_the_search_and_the_settings_and_hides_the_sidebar(launch, tmp_path):
     app = launch()
-    window = app.main_window()
+    window = app.window(MAIN)
     # Both arrows skip the section headers.
     for arrow, entry in [("Down", "Hello, World!"), ("Down", "What's Up?"), ("Down", "More Stuff"), ("Up", "What's Up?")]:
         key(window, arrow)
@@ -177,13 +175,18 @@ def test_keyboard_alone_reaches_the_panes_and_hides_the_sidebar(launch):
         pytest.fail("Tab never reached a search field")
     for shown in (False, True):
         key(window, "ctrl+alt+s")
-        wait_until(lambda: bool(app.all(lambda node: (node.roleName, node.name) == ("list", "Sidebar"))) == shown, f"the sidebar shown: {shown}")
-    assert app.lines == []
+        wait_until(lambda: bool(app.all(lambda node: (node.roleName, node.name) == ("list", "Sidebar"))) == shown,
+                   f"the sidebar shown: {shown}")
+    key(window, "ctrl+comma")
+    key(app.window(f"^{SETTINGS_TITLE}"), "Tab", "Z", "o", "Return")  # past the tab to the name field
+    app.wait_for_line("On commit!")
+    assert "settings.general.name=Zo" in (tmp_path / SETTINGS).read_text()  # stored as typed
+    assert app.lines == ["On commit!"]
 
 
 def test_assistive_technology_selects_each_entry_and_reads_every_window_and_control_by_name(launch):
     app = launch()
-    window = app.main_window()
+    window = app.window(MAIN)
     app.find("label", "No entry selected")
     assert app.frames() == [NAME]
     headers = app.all(lambda node: node.roleName == "list item" and node.name in ("General", "More"))
@@ -197,22 +200,23 @@ def test_assistive_technology_selects_each_entry_and_reads_every_window_and_cont
     app.choose(window, "Help", ABOUT)
     app.click("push button", "Attributions")
     app.choose(window, "File", "Settings…")
-    expected = sorted([ABOUT, "Attributions", CAPTIONS[entry], f"{os.environ['APP_ORGANIZATION']} Settings"])
+    app.press("push button", "Apply")
+    expected = sorted([ABOUT, "Attributions", CAPTIONS[entry], SETTINGS_TITLE])
     wait_until(lambda: app.frames() == expected, lambda: f"the windows {expected}: {app.frames()}")
     if X11:  # Qt adds the application's name to a title on X11 unless the title holds it
         titles = sorted(t if t in expected else t.removesuffix(f" — {NAME}") for t in map(title, app.windows()))
         assert titles == expected
     assert unnamed | app.unnamed_controls() == set()
-    assert app.lines + app.errors == []
+    assert app.lines + app.errors == ["Apply!"]
 
 
 @pytest.mark.skipif(X11, reason="on X11 the pinned-window scenario works both controls")
-def test_always_on_top_is_disabled_where_the_window_system_cannot_and_the_choice_is_kept(launch, config_home):
-    settings = config_home / SETTINGS
+def test_always_on_top_is_disabled_where_the_window_system_cannot_and_the_choice_is_kept(launch, tmp_path):
+    settings = tmp_path / SETTINGS
     settings.parent.mkdir(parents=True)
     settings.write_text("[General]\nwindow.setting.isAlwaysOnTop=true\n")
     app = launch()
-    window = app.main_window()
+    window = app.window(MAIN)
     app.click("list item", "Hello, World!")
     checkbox = app.find("check box", "Always on top")
     command = app.find("menu item", "Toggle Always on Top", inside="Window", showing=False)
@@ -226,19 +230,19 @@ def test_always_on_top_is_disabled_where_the_window_system_cannot_and_the_choice
 
 
 @needs_x11
-def test_pinned_window_and_its_frame_survive_sigterm_and_a_second_launch_raises_the_first(launch, config_home):
+def test_pinned_window_and_its_frame_survive_sigterm_and_a_second_launch_raises_the_first(launch, tmp_path):
     app = launch()
-    window = app.main_window()
+    window = app.window(MAIN)
     xdotool("windowsize", "--sync", window, 900, 620)
     app.choose(window, "Window", "Toggle Always on Top")
     wait_until(lambda: above(window), "the window on top")
     app.process.send_signal(signal.SIGTERM)
     assert app.process.wait(10) == 0
-    assert re.findall(r"^([^\[=]+)=", (config_home / SETTINGS).read_text(), re.M) == ["window.setting.isAlwaysOnTop"]
+    assert re.findall(r"^([^\[=]+)=", (tmp_path / SETTINGS).read_text(), re.M) == ["window.setting.isAlwaysOnTop"]
 
     first = launch()
-    window = first.main_window()
-    assert geometry(window)[2:] == (900, 620)
+    window = first.window(MAIN)
+    assert size(window) == (900, 620)
     wait_until(lambda: above(window), "the window on top again")
     first.click("list item", "Hello, World!")
     checkbox = first.find("check box", "Always on top")
