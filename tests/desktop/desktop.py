@@ -25,7 +25,7 @@ CLEANUP = contextlib.ExitStack()  # what start_desktop starts, ended after the l
 
 
 def wait_until(predicate, what, timeout=10, interval=0.05):
-    """The predicate's first true result; what names it in the failure, a callable being called then."""
+    """The predicate's first true result; what, called if it can be, names it in the failure."""
     deadline = time.monotonic() + timeout
     while not (result := predicate()):
         if time.monotonic() > deadline:
@@ -80,18 +80,12 @@ def start_panel():
 
 
 def start_x_server():
-    """An Xvfb of its own on a free display, whose name it returns."""
-    for number in range(40, 60):
-        # Xvfb writes the number to the pipe once it serves the display, or ends when the display
-        # is taken: a socket that appears may be another program's server.
-        ready, written = os.pipe()
-        spawn("Xvfb", f":{number}", "-displayfd", written, "-screen", "0", "1280x800x24", "-nolisten", "tcp",
-              pass_fds=[written])
-        os.close(written)
-        with os.fdopen(ready) as pipe:
-            if pipe.readline().strip() == str(number):
-                return f":{number}"
-    raise RuntimeError("no X server could start on displays :40 to :59")
+    """An Xvfb of its own on a display it picks, whose name it writes to the pipe once it serves it."""
+    ready, written = os.pipe()
+    spawn("Xvfb", "-displayfd", written, "-screen", "0", "1280x800x24", "-nolisten", "tcp", pass_fds=[written])
+    os.close(written)
+    with os.fdopen(ready) as pipe:
+        return f":{pipe.readline().strip()}"
 
 
 @contextlib.contextmanager

@@ -54,7 +54,6 @@ class App:
                           "the app's windows on the accessibility bus")
 
     def find(self, role, name="", inside="", showing=True):
-        """The control of that role and name, within the one named inside; retried until it shows."""
         node = self.node.child(inside, showingOnly=showing) if inside else self.node
         return node.child(name, role, showingOnly=showing)
 
@@ -62,7 +61,6 @@ class App:
         return self.node.findChildren(condition)
 
     def frames(self):
-        """The titles of this app's shown windows, as the accessibility bus names them, on any desktop."""
         return sorted(node.name for node in self.node.children if node.showing)
 
     def selected_entries(self):
@@ -104,7 +102,7 @@ class App:
                 if kind_of(window) == kind and re.search(pattern, title(window))]
 
     def window(self, pattern="", kind="managed"):
-        """A shown window of the kind: its X window, or on Wayland its frame on the accessibility bus."""
+        """Its X window, or on Wayland its frame on the accessibility bus."""
         if X11:
             return wait_until(lambda: next(iter(self.windows(pattern, kind)), None), f"a {kind} window {pattern}")
         return wait_until(lambda: next((node for node in self.node.children if re.search(pattern, node.name)),
@@ -174,21 +172,18 @@ class SniTray:
         return self.wait_for_icon().GetAll("org.kde.StatusNotifierItem", dbus_interface=dbus.PROPERTIES_IFACE)
 
     def menu(self):
-        """The menu and its shown entries' properties by id, as a panel reads them before showing it."""
+        """The menu and its shown entries' ids by label, as a panel reads them before showing it."""
         item = self.wait_for_icon()
         menu = dbus.Interface(self.bus.get_object(item.bus_name, self.properties()["Menu"]), "com.canonical.dbusmenu")
         menu.AboutToShow(0)
-        return menu, {number: props for number, props, _ in menu.GetLayout(0, -1, [])[1][2]
-                      if props.get("visible", True)}
+        return menu, {str(props["label"]): number for number, props, _ in menu.GetLayout(0, -1, [])[1][2]
+                      if props.get("visible", True) and props.get("type") != "separator"}
 
-    @property
-    def labels(self):
-        return [str(props["label"]) for props in self.menu()[1].values() if props.get("type") != "separator"]
+    labels = property(lambda self: list(self.menu()[1]))
 
     def choose(self, label):
         menu, entries = self.menu()
-        number = next(number for number, props in entries.items() if props.get("label") == label)
-        menu.Event(number, "clicked", dbus.Int32(0, variant_level=1), dbus.UInt32(0))
+        menu.Event(entries[label], "clicked", dbus.Int32(0, variant_level=1), dbus.UInt32(0))
 
     def activate(self):
         self.wait_for_icon().Activate(640, 0, dbus_interface="org.kde.StatusNotifierItem")
