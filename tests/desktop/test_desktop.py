@@ -55,8 +55,7 @@ def test_export_writes_the_sample_table_where_the_user_chose(launch, tmp_path, a
     app.find("text", inside="Export").text = str(target)  # a path typed in would test the keyboard
     key(dialog, answer)
     wait_until(lambda: not app.windows("^Export"), "the dialog to close")
-    assert [(path.name, path.read_bytes()) for path in target.parent.iterdir()] == ([(target.name, written)]
-                                                                                    if written else [])
+    assert {path.name: path.read_bytes() for path in target.parent.iterdir()} == ({target.name: written} if written else {})
     assert app.lines == []
 
 
