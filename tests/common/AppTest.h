@@ -1,10 +1,9 @@
 #pragma once
 
-#include "IsolatedSettings.h"
-
 #include "app/SidebarApp.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
@@ -28,11 +27,13 @@ int closeAll()
 }
 
 // SidebarApp owns the application object, so a test of the whole application builds it itself,
-// after the settings folder is redirected, and hands it to the test object.
+// after pointing the settings at a fresh folder (QSettings resolves it once), and hands it to the
+// test object.
 template<typename Test>
 int runWithApp(int argc, char *argv[])
 {
-    IsolatedSettings settings;
+    QTemporaryDir settings;
+    qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
     SidebarApp app(argc, argv);
     Test test(app);
     return QTest::qExec(&test, argc, argv);

@@ -1,14 +1,14 @@
-"""A desktop of its own for the suite, and the tools that act on it as a user does: a private session
+"""A desktop of its own for the suite, and the X11 tools that act on it as a user does: a private session
 bus from python3-dbusmock with the accessibility bus on it, then the window system and panel that
 TEST_DESKTOP names. A new desktop is a branch in start_desktop and a row in CMakeLists.txt."""
 
 import contextlib
 import os
+import re
 import signal
 import subprocess
 import sys
 import tempfile
-import threading
 import time
 from pathlib import Path
 
@@ -17,27 +17,15 @@ from dbusmock import MOCK_IFACE, DBusTestCase
 
 # "icewm": X11 with icewm's XEmbed tray; "sni": X11 and icewm with a StatusNotifierItem panel on the
 # bus, as KDE's and GNOME's are; "weston": Wayland, with that panel, driven through AT-SPI alone.
-DESKTOP = os.environ.get("TEST_DESKTOP", "icewm")
+DESKTOP = os.environ["TEST_DESKTOP"]
 X11 = DESKTOP != "weston"
-NEEDED = ("weston",) if not X11 else ("Xvfb", "icewm", "xdotool", "xwininfo", "xprop")
+NEEDED = ("Xvfb", "icewm", "xdotool", "xwininfo", "xprop") if X11 else ("weston",)
 WATCHER = "org.kde.StatusNotifierWatcher"
-CLEANUP = contextlib.ExitStack()  # what start_desktop starts, ended after the last test
-
-
-def follow(stream):
-    """The stream's lines, appended to the returned list as they are written."""
-    lines = []
-
-    def read():
-        for raw in iter(stream.readline, b""):
-            lines.append(raw.decode("utf-8", "replace").rstrip("\n"))
-
-    threading.Thread(target=read, daemon=True).start()
-    return lines
+CLEANUP = contextlib.ExitStack()  # what start_desktop starts, ended after the last scenario
 
 
 def wait_until(predicate, what, timeout=10, interval=0.05):
-    """The predicate's first true result; what names it in the failure, a callable being called then."""
+    """The predicate's first true result; what, called if it can be, names it in the failure."""
     deadline = time.monotonic() + timeout
     while not (result := predicate()):
         if time.monotonic() > deadline:
@@ -47,7 +35,6 @@ def wait_until(predicate, what, timeout=10, interval=0.05):
 
 
 def spawn(*command, **options):
-    """Starts a part of the desktop, ended again with it."""
     process = subprocess.Popen(list(map(str, command)), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                                start_new_session=True, **options)
     CLEANUP.callback(lambda: process.poll() is None and os.killpg(process.pid, signal.SIGTERM))
@@ -59,7 +46,7 @@ def run(*command):
 
 
 def start_desktop():
-    """Sets this process's environment to the new desktop's, which the apps it starts inherit."""
+    """Sets this process's environment to the new desktop's, which the programs it starts inherit."""
     for name in ("DISPLAY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS"):
         os.environ.pop(name, None)
     os.environ["XDG_RUNTIME_DIR"] = CLEANUP.enter_context(tempfile.TemporaryDirectory(prefix="desktop-"))
@@ -84,7 +71,7 @@ def start_panel():
     with it, and the calls it logs tell the suite where each item is (see SniTray in harness.py)."""
     spawn(sys.executable, "-m", "dbusmock", WATCHER, "/StatusNotifierWatcher", WATCHER)
     DBusTestCase.wait_for_bus_object(WATCHER, "/StatusNotifierWatcher")
-    mock = dbus.Interface(DBusTestCase.get_dbus().get_object(WATCHER, "/StatusNotifierWatcher"), MOCK_IFACE)
+    mock = dbus.Interface(dbus.SessionBus().get_object(WATCHER, "/StatusNotifierWatcher"), MOCK_IFACE)
     # Qt reads the host's presence through the introspected properties before it shows an item there.
     mock.AddProperties(WATCHER, {"IsStatusNotifierHostRegistered": True, "ProtocolVersion": dbus.Int32(0),
                                  "RegisteredStatusNotifierItems": dbus.Array([], signature="s")})
@@ -93,18 +80,12 @@ def start_panel():
 
 
 def start_x_server():
-    """An Xvfb of its own on a free display, whose name it returns."""
-    for number in range(40, 60):
-        # Xvfb writes the number to the pipe once it serves the display, or ends when the display
-        # is taken: a socket that appears may be another program's server.
-        ready, written = os.pipe()
-        spawn("Xvfb", f":{number}", "-displayfd", written, "-screen", "0", "1280x800x24", "-nolisten", "tcp",
-              pass_fds=[written])
-        os.close(written)
-        with os.fdopen(ready) as pipe:
-            if pipe.readline().strip() == str(number):
-                return f":{number}"
-    raise RuntimeError("no X server could start on displays :40 to :59")
+    """An Xvfb of its own on a display it picks, whose name it writes to the pipe once it serves it."""
+    ready, written = os.pipe()
+    spawn("Xvfb", "-displayfd", written, "-screen", "0", "1280x800x24", "-nolisten", "tcp", pass_fds=[written])
+    os.close(written)
+    with os.fdopen(ready) as pipe:
+        return f":{pipe.readline().strip()}"
 
 
 @contextlib.contextmanager
@@ -147,17 +128,5 @@ def key(window, *keys):
     xdotool("key", "--clearmodifiers", *keys)
 
 
-def click_at(x, y, button=1):
-    # No --sync: it waits forever when the pointer is already there, and the server handles the
-    # move before the click anyway.
-    xdotool("mousemove", x, y, "click", button)
-
-
-def geometry(window):
-    shell = dict(line.split("=") for line in xdotool("getwindowgeometry", "--shell", window).split())
-    return tuple(int(shell[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
-
-
-def centre(window):
-    x, y, width, height = geometry(window)
-    return x + width // 2, y + height // 2
+def size(window):
+    return tuple(map(int, re.search(r"Geometry: (\d+)x(\d+)", xdotool("getwindowgeometry", window)).groups()))

@@ -1,6 +1,6 @@
-"""The gallery, made by `make screenshots`, not by `make test`: every pane and window in light, dark and
-at double scale, under ARTIFACTS/screenshots. It only takes pictures; the scenarios assert. It works
-the app through the accessibility bus's actions alone, which hold at any scale."""
+"""`make screenshots`, not part of `make test`: every pane and window in light, dark and at double scale,
+under ARTIFACTS/screenshots. It asserts nothing, and works the app through the accessibility bus's
+actions, which hold at any scale."""
 
 import os
 import subprocess
@@ -10,62 +10,57 @@ from pathlib import Path
 import pytest
 
 from desktop import X11, activate, key, wait_until, xdotool
-
-FOLDER = Path(os.environ["ARTIFACTS"], "screenshots")
-NAME = os.environ["APP_DISPLAY_NAME"]
+from harness import MAIN, NAME
 
 
-def screenshot(path, window=None):
-    """Saves the window's picture, on Wayland the whole output's, once two captures in a row agree:
-    it is painted by then."""
-    def capture():
-        if X11:
-            return subprocess.run(["import", "-window", str(window), "ppm:-"], capture_output=True).stdout
-        with tempfile.TemporaryDirectory() as folder:  # the file is named after the second it was taken in
-            subprocess.run(["weston-screenshooter"], cwd=folder, capture_output=True)
-            return next((shot.read_bytes() for shot in Path(folder).glob("*.png")), None)
+def capture(window):
+    if X11:
+        return subprocess.run(["import", "-window", str(window), "ppm:-"], capture_output=True).stdout
+    with tempfile.TemporaryDirectory() as folder:  # weston names the file after the second it was taken in
+        subprocess.run(["weston-screenshooter"], cwd=folder, capture_output=True)
+        return next((shot.read_bytes() for shot in Path(folder).glob("*.png")), None)
 
+
+def screenshot(name, window=None, bring_forward=True):
+    """Saves the window's picture, on Wayland the whole output's, once two captures in a row agree: it is
+    painted by then."""
+    if X11 and bring_forward:  # on Wayland the newest window is on top
+        activate(window)
+        xdotool("mousemove", 1270, 10)  # nothing hovered, no tooltip
     captures = [None]
 
     def settled():
-        captures.append(capture())
+        captures.append(capture(window))
         return captures[-1] and captures[-1] == captures[-2]
 
-    wait_until(settled, f"the picture of {window or 'the output'} to settle", interval=0.1)
-    FOLDER.mkdir(parents=True, exist_ok=True)
-    subprocess.run(["convert", "-", str(FOLDER / path)], input=captures[-1], check=True)
+    wait_until(settled, f"the picture of {name} to settle", interval=0.1)
+    Path(os.environ["ARTIFACTS"], "screenshots").mkdir(parents=True, exist_ok=True)
+    subprocess.run(["convert", "-", Path(os.environ["ARTIFACTS"], "screenshots", name)], input=captures[-1], check=True)
 
 
-@pytest.mark.parametrize("appearance, theme, scale", [
-    ("light", "Adwaita", "1"), ("dark", "Adwaita:dark", "1"), ("hidpi", "Adwaita", "2")])
-def test_every_pane_and_window(launch, appearance, theme, scale):
-    app = launch(QT_QPA_PLATFORMTHEME="gtk3", GTK_THEME=theme, QT_SCALE_FACTOR=scale)
-
-    def shot(name, window):
-        if X11 and name != "tray-popup":  # Wayland shows the newest window on top
-            activate(window)
-            xdotool("mousemove", 1270, 10)  # nothing hovered, no tooltip
-        screenshot(f"{name}-{appearance}.png", window)
-
-    main = app.main_window()
+@pytest.mark.parametrize("look, theme, scale", [("light", "Adwaita", 1), ("dark", "Adwaita:dark", 1),
+                                               ("hidpi", "Adwaita", 2)])
+def test_every_pane_and_window(launch, look, theme, scale):
+    app = launch(QT_QPA_PLATFORMTHEME="gtk3", GTK_THEME=theme, QT_SCALE_FACTOR=str(scale))
+    main = app.window(MAIN)
     app.find("label", "No entry selected")
-    shot("empty", main)
+    screenshot(f"empty-{look}.png", main)
     for entry, name, shown in [("Hello, World!", "hello-world", ("check box", "Always on top")),
                                ("What's Up?", "whats-up", ("label", "What's up, Holly?")),
                                ("More Stuff", "more-stuff", ("label", "Drop files here"))]:
         app.press("list item", entry)
         app.find(*shown)
-        shot(name, main)
+        screenshot(f"{name}-{look}.png", main)
     app.press("menu item", "Settings…", "File", showing=False)
-    shot("settings", settings := app.window(" Settings"))
+    screenshot(f"settings-{look}.png", settings := app.window(" Settings"))
     if X11:
         key(settings, "alt+F4")
     app.press("menu item", f"About {NAME}", "Help", showing=False)
-    shot("about", about := app.window(f"^About {NAME}"))
+    screenshot(f"about-{look}.png", about := app.window(f"^About {NAME}"))
     app.press("push button", "Attributions")
     attributions = app.window("^Attributions")
     if X11:
         key(about, "alt+F4")
-    shot("attributions", attributions)
+    screenshot(f"attributions-{look}.png", attributions)
     app.tray().activate()
-    shot("tray-popup", app.window(kind="popup") if X11 else None)
+    screenshot(f"tray-popup-{look}.png", app.window(kind="popup") if X11 else None, bring_forward=False)

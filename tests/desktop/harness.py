@@ -1,19 +1,20 @@
 """The unchanged binary on the desktop: started as a user would, read through its output, its windows
 and the accessibility bus (dogtail), and its tray icon driven as each kind of panel does. Imported once
-the desktop runs: the accessibility bindings bind to the session bus they first meet."""
+the desktop runs: the accessibility bindings keep the first session bus they meet."""
 
 import contextlib
 import os
 import re
 import signal
 import subprocess
+import tempfile
 
 import dbus
 import pyatspi
 from dbusmock import MOCK_IFACE
 from dogtail.config import config
 
-from desktop import WATCHER, X11, activate, centre, click_at, follow, run, title, wait_until, xdotool
+from desktop import DESKTOP, WATCHER, X11, activate, run, title, wait_until, xdotool
 
 config.checkForA11y = False  # it asks GNOME's settings, which this desktop has not
 config.logDebugToFile = config.logDebugToStdOut = False
@@ -22,6 +23,7 @@ config.searchShowingOnly = True
 from dogtail import tree  # noqa: E402 (after its configuration)
 
 NAME = os.environ["APP_DISPLAY_NAME"]
+MAIN = f"^{re.escape(NAME)}$"  # the main window's title
 # Objects that only group others.
 CONTAINERS = {"filler", "panel", "split pane", "layered pane", "scroll pane", "viewport", "page tab list", "tool bar"}
 
@@ -31,12 +33,15 @@ def has_state(node, name):
 
 
 class App:
-    """A program started as a user would, with its own settings folder and its output read as written."""
+    """A program started as a user would, its output read while it runs."""
 
     def __init__(self, command, env):
-        self.process = subprocess.Popen(list(map(str, command)), env=env, stdout=subprocess.PIPE,
-                                        stderr=subprocess.PIPE, start_new_session=True)
-        self.lines, self.errors = follow(self.process.stdout), follow(self.process.stderr)
+        self.stdout, self.stderr = tempfile.TemporaryFile(), tempfile.TemporaryFile()
+        self.process = subprocess.Popen(list(map(str, command)), env=env, stdout=self.stdout, stderr=self.stderr,
+                                        start_new_session=True)
+
+    lines = property(lambda self: os.pread(self.stdout.fileno(), 1 << 20, 0).decode().splitlines())
+    errors = property(lambda self: os.pread(self.stderr.fileno(), 1 << 20, 0).decode().splitlines())
 
     def wait_for_line(self, expected):
         wait_until(lambda: expected in self.lines, lambda: f"the line {expected!r}; got {self.lines}")
@@ -49,7 +54,6 @@ class App:
                           "the app's windows on the accessibility bus")
 
     def find(self, role, name="", inside="", showing=True):
-        """The control of that role and name, within the one named inside; retried until it shows."""
         node = self.node.child(inside, showingOnly=showing) if inside else self.node
         return node.child(name, role, showingOnly=showing)
 
@@ -57,8 +61,6 @@ class App:
         return self.node.findChildren(condition)
 
     def frames(self):
-        """The titles of this app's shown windows, as the accessibility bus names them, on any desktop:
-        only frames and dialogs count, since a screen reader passes over a window of any other role."""
         return sorted(node.name for node in self.node.children if node.showing and node.roleName in ("frame", "dialog"))
 
     def entries(self):
@@ -104,22 +106,19 @@ class App:
                 if kind_of(window) == kind and re.search(pattern, title(window))]
 
     def window(self, pattern="", kind="managed"):
-        """A shown window of the kind: its X window, or on Wayland its frame on the accessibility bus."""
+        """Its X window, or on Wayland its frame on the accessibility bus."""
         if X11:
             return wait_until(lambda: next(iter(self.windows(pattern, kind)), None), f"a {kind} window {pattern}")
         return wait_until(lambda: next((node for node in self.node.children if re.search(pattern, node.name)),
                                        None), f"a window {pattern}")
 
-    def main_window(self):
-        return self.window(f"^{re.escape(NAME)}$")
-
     def tray(self):
-        return XEmbedTray(self) if os.environ["TEST_DESKTOP"] == "icewm" else SniTray(self)
+        return XEmbedTray(self) if DESKTOP == "icewm" else SniTray(self)
 
     def kill(self):
-        if self.process.poll() is None:
+        with contextlib.suppress(ProcessLookupError):  # ended already
             os.killpg(self.process.pid, signal.SIGKILL)
-            self.process.wait(5)
+        self.process.wait(5)
 
 
 class XEmbedTray:
@@ -137,7 +136,7 @@ class XEmbedTray:
     def click(self, button):
         # From elsewhere: the icon's tooltip, shown while the pointer rests there, would take the click.
         xdotool("mousemove", 1270, 10)
-        click_at(*centre(self.wait_for_icon()), button)
+        xdotool("mousemove", "--window", self.wait_for_icon(), 8, 8, "click", button)
 
     def choose(self, label):
         # A window that the window manager activates just then closes the menu again, as it would
@@ -163,12 +162,12 @@ class SniTray:
     def wait_for_icon(self):
         """The app's item, once it has registered with the panel's watcher."""
         watcher = dbus.Interface(self.bus.get_object(WATCHER, "/StatusNotifierWatcher"), MOCK_IFACE)
+        bus = dbus.Interface(self.bus.get_object("org.freedesktop.DBus", "/org/freedesktop/DBus"), "org.freedesktop.DBus")
 
-        def registered():
-            for _, (service, *_) in watcher.GetMethodCalls("RegisterStatusNotifierItem"):
-                with contextlib.suppress(dbus.DBusException):  # an item of an app that has ended
-                    if self.bus.call_blocking("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
-                                              "GetConnectionUnixProcessID", "s", [service]) == self.app.process.pid:
+        def registered():  # items of apps that have ended are still in the log, and no longer on the bus
+            for _, (service,) in watcher.GetMethodCalls("RegisterStatusNotifierItem"):
+                with contextlib.suppress(dbus.DBusException):
+                    if bus.GetConnectionUnixProcessID(service) == self.app.process.pid:
                         return self.bus.get_object(service, "/StatusNotifierItem")
 
         return wait_until(registered, "the app's item registered with the panel")
@@ -177,22 +176,18 @@ class SniTray:
         return self.wait_for_icon().GetAll("org.kde.StatusNotifierItem", dbus_interface=dbus.PROPERTIES_IFACE)
 
     def menu(self):
-        """The menu and its shown entries, (id, properties), as a panel reads them before showing it."""
+        """The menu and its shown entries' ids by label, as a panel reads them before showing it."""
         item = self.wait_for_icon()
-        path = item.Get("org.kde.StatusNotifierItem", "Menu", dbus_interface=dbus.PROPERTIES_IFACE)
-        menu = dbus.Interface(self.bus.get_object(item.bus_name, path), "com.canonical.dbusmenu")
+        menu = dbus.Interface(self.bus.get_object(item.bus_name, self.properties()["Menu"]), "com.canonical.dbusmenu")
         menu.AboutToShow(0)
-        _, (_, _, children) = menu.GetLayout(0, -1, [])
-        return menu, [(entry[0], entry[1]) for entry in children if entry[1].get("visible", True)]
+        return menu, {str(props["label"]): number for number, props, _ in menu.GetLayout(0, -1, [])[1][2]
+                      if props.get("visible", True) and props.get("type") != "separator"}
 
-    @property
-    def labels(self):
-        return [str(props["label"]) for _, props in self.menu()[1] if props.get("type") != "separator"]
+    labels = property(lambda self: list(self.menu()[1]))
 
     def choose(self, label):
         menu, entries = self.menu()
-        number = next(number for number, props in entries if props.get("label") == label)
-        menu.Event(number, "clicked", dbus.Int32(0, variant_level=1), dbus.UInt32(0))
+        menu.Event(entries[label], "clicked", dbus.Int32(0, variant_level=1), dbus.UInt32(0))
 
     def activate(self):
         self.wait_for_icon().Activate(640, 0, dbus_interface="org.kde.StatusNotifierItem")

@@ -5,7 +5,8 @@ from pathlib import Path
 
 import pytest
 
-from desktop import X11, centre, key, xdotool
+from desktop import X11, key, xdotool
+from harness import MAIN
 
 needs_x11 = pytest.mark.skipif(not X11, reason="Wayland lets no client inject input or read other windows")
 
@@ -20,25 +21,23 @@ def test_files_dragged_from_another_program(launch, tmp_path, files, over_target
     for path in paths:
         path.write_text(path.name)
     app = launch()
-    window = app.main_window()
+    main = app.window(MAIN)
     app.click("list item", "More Stuff")
     target = app.find("label", "Drop files here")
-    target = [round(value + size / 2) for value, size in zip(target.position, target.size)]
+    x, y = (position + length // 2 for position, length in zip(target.position, target.size))
     source = launch(sys.executable, Path(__file__).with_name("dragsource.py"), *paths)
-    source_window = source.window("^Drag source")
-    xdotool("windowmove", "--sync", source_window, 900, 400)
-    start = centre(source_window)
-    xdotool("mousemove", *start, "mousedown", 1)
-    # In steps, so that the target sees the drag arrive and move.
-    for x, y in [(start[0] - 20, start[1]), (target[0] + 20, target[1]), target]:
-        xdotool("mousemove", x, y)
+    window = source.window("^Drag source")
+    xdotool("windowmove", "--sync", window, 900, 400, "mousemove", "--window", window, 80, 80, "mousedown", 1)
+    # In steps, so that the source sees a drag begin and the target sees it arrive and move.
+    for step in (["--window", window, 60, 80], [x + 20, y], [x, y]):
+        xdotool("mousemove", *step)
     app.wait_for_line("Drop entered!")
     if not over_target:
-        xdotool("mousemove", *start)
+        xdotool("mousemove", "--window", window, 80, 80)
         app.wait_for_line("Drop exited!")
     xdotool("mouseup", 1)
     source.wait_for_line("Drag ended")
     # A line of our own, asked for after the drop, shows the app has handled it.
-    key(window, "ctrl+b")
+    key(main, "ctrl+b")
     app.wait_for_line("Build!")
     assert app.lines == [line.format(paths[0]) for line in expected] + ["Build!"]

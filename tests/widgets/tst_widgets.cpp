@@ -1,5 +1,4 @@
 #include "AppTest.h"
-#include "CapturedStdout.h"
 
 #include "app/MainView.h"
 #include "app/MainWindow.h"
@@ -22,7 +21,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSplitter>
@@ -193,15 +191,10 @@ private slots:
         QPointer<SettingsWindow> window = m_app.scene().openSettingsWindow();
         QSignalSpy stored(&m_app.preferences(), &Preferences::nameChanged);
         QLineEdit *field = window->generalTab()->nameField();
-        const QByteArray printed = capturedStdout([&] {
-            QTest::keyClick(field, Qt::Key_Backspace);
-            QTest::keyClicks(field, u"Zo"_s);
-            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, u"ë"_s, Qt::NoModifier);
-            QTest::keyClick(field, Qt::Key_Return);
-            QTest::mouseClick(window->findChild<QPushButton *>(u"applyButton"_s), Qt::LeftButton);
-        });
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::keyClicks(field, u"Zo"_s);
+        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, u"ë"_s, Qt::NoModifier);
         QCOMPARE(stored, (QList<QVariantList>{{QString()}, {u"Z"_s}, {u"Zo"_s}, {u"Zoë"_s}}));
-        QCOMPARE(printed, "On commit!\nApply!\n"_ba);
         // Stored as typed: closing loses nothing, and the next window shows it.
         closeAndDelete(window);
         QCOMPARE(Preferences().name(), u"Zoë"_s);
