@@ -22,9 +22,9 @@ MenuBarButton::MenuBarButton(QObject *parent)
 {
     m_statusMenu->setObjectName(u"statusMenu"_s);
     m_statusMenu->setAccessibleName(appName());
-    // Made now as well, for trays that read the menu before they ever show it.
-    rebuildStatusMenu();
-    connect(m_statusMenu.get(), &QMenu::aboutToShow, this, &MenuBarButton::rebuildStatusMenu);
+    // Made once: a panel that reads the menu over D-Bus rebuilds its own copy whenever the items
+    // change, and the items never change.
+    buildStatusMenu();
 
     // On X11 Qt docks the icon when a tray comes up later or comes back after a restart, so the
     // icon is made even before there is one. Elsewhere no tray now means none: an icon would
@@ -50,16 +50,20 @@ MenuBarButton::~MenuBarButton()
     delete m_statusItem;
 }
 
-void MenuBarButton::rebuildStatusMenu()
+void MenuBarButton::buildStatusMenu()
 {
-    m_statusMenu->clear();
-    const auto addItem = [this](const QString &text, const QString &name, Qt::Key key,
-                                void (MenuBarButton::*slot)()) {
+    const auto addItem = [this](const QString &text, const QString &name,
+                                [[maybe_unused]] Qt::Key key, void (MenuBarButton::*slot)()) {
         QAction *action = m_statusMenu->addAction(text);
         action->setObjectName(name);
         connect(action, &QAction::triggered, this, slot);
+#ifdef Q_OS_MACOS
+        // The status menu shows its key equivalents (Command and the key) and they work while
+        // it is open. Elsewhere the menu belongs to no window, so keys would only be a promise;
+        // the menu that Linux panels read over D-Bus gets none: theirs cannot build them.
         action->setShortcut(QKeySequence(Qt::CTRL | key));
         action->setShortcutVisibleInContextMenu(true);
+#endif
     };
     addItem(tr("About..."), u"statusAboutAction"_s, Qt::Key_C, &MenuBarButton::showAbout);
     addItem(tr("Do Stuff"), u"statusDoStuffAction"_s, Qt::Key_D, &MenuBarButton::doStuff);

@@ -10,7 +10,7 @@ class QMenu;
 
 // The application's icon in the desktop's tray, for as long as the application runs. A left click
 // opens the popup, built anew for each click and deleted when it closes; a right click opens the
-// menu, whose items are made anew each time it is about to show. On X11 the icon waits for a tray
+// menu. On X11 the icon waits for a tray
 // that comes up later; elsewhere, where the desktop has no tray, there is no icon.
 class MenuBarButton final : public QObject
 {
@@ -30,7 +30,7 @@ public:
     void doStuff();
 
 private:
-    void rebuildStatusMenu();
+    void buildStatusMenu();
 
     // A menu is a widget and cannot be a child of this object; the tray icon only borrows it.
     std::unique_ptr<QMenu> m_statusMenu;
