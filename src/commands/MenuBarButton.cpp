@@ -1,8 +1,6 @@
 #include "MenuBarButton.h"
 
 #include "MenuBarPopup.h"
-#include "commands/core/PopupPlacement.h"
-#include "common/AuxiliaryWindow.h"
 #include "common/SymbolIcon.h"
 #include "common/core/PrintLine.h"
 #include "windows/AboutWindow.h"
@@ -12,7 +10,6 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QScreen>
 
 using namespace Qt::StringLiterals;
 
@@ -39,7 +36,7 @@ MenuBarButton::MenuBarButton(QObject *parent)
     connect(m_statusItem, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
                 if (reason == QSystemTrayIcon::Trigger)
-                    showPopup();
+                    togglePopup();
             });
     m_statusItem->show();
 }
@@ -73,14 +70,21 @@ void MenuBarButton::buildStatusMenu()
 
 MenuBarPopup *MenuBarButton::showPopup()
 {
-    auto *popup = new MenuBarPopup;
+    if (m_popup && m_popup->isVisible())
+        return m_popup;
+    m_popup = new MenuBarPopup;
+    // A tray on D-Bus tells no geometry; the user has just clicked, so the pointer is at the icon.
     QRect anchor = m_statusItem ? m_statusItem->geometry() : QRect();
-    if (!anchor.isValid())
-        anchor = QRect(QCursor::pos(), QSize(1, 1));
-    if (QScreen *screen = screenAt(anchor.center()))
-        popup->move(popupPosition(anchor, popup->size(), screen->availableGeometry()));
-    popup->show();
-    return popup;
+    m_popup->popUp(anchor.isValid() ? anchor : QRect(QCursor::pos(), QSize(1, 1)));
+    return m_popup;
+}
+
+void MenuBarButton::togglePopup()
+{
+    if (m_popup && m_popup->isVisible())
+        m_popup->close();
+    else
+        showPopup();
 }
 
 void MenuBarButton::showAbout()
