@@ -9,6 +9,8 @@ int main(int argc, char *argv[])
     const FirstFrameProbe::Mode mode = firstFrameModeFromArguments(argc, argv);
     int qtArgc = 1;
     SidebarApp app(qtArgc, argv);
+    if (app.handOver())
+        return 1;
     FirstFrameProbe probe(mode);
     return app.exec();
 }

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Runs Pillowrock's benchmarks against a bare Qt Widgets window and prints one table.
+"""Runs the app's benchmarks against a bare Qt Widgets window and prints one table.
 
 Launch time, peak and private memory come from paired runs (app, bare, bare, app, ...) of two
 probes built from the same tree: the app's real start-up and a QLabel in a 400x300 window, each
@@ -185,7 +185,7 @@ def main():
 
     micro = {name: google_benchmark(bench / name) for name in ("bench_filter", "bench_export")}
 
-    print(f"Pillowrock benchmarks, {time.strftime('%Y-%m-%d')}, {os.cpu_count()} cores; "
+    print(f"Benchmarks, {time.strftime('%Y-%m-%d')}, {os.cpu_count()} cores; "
           f"{args.pairs} paired launches, {args.idle_pairs} idle pairs")
     print()
     print(f"| {'measure':<34} | {'app: median (min–max)':<26} | {'bare: median (min–max)':<26} | app / bare |")

@@ -2,8 +2,8 @@
 # fortified C library calls, stack protector, format checks, read-only relocations bound at start),
 # so the .deb that `cpack` makes from an ordinary build is one Debian would ship. Fortification
 # needs the optimiser, so Debug builds go without it; the sanitizer build brings checks of its own.
-option(PILLOWROCK_HARDENING "Build with Debian's hardening flags on Linux" ON)
-if(NOT PILLOWROCK_HARDENING OR PILLOWROCK_SANITIZE OR NOT CMAKE_SYSTEM_NAME STREQUAL "Linux"
+option(APP_HARDENING "Build with Debian's hardening flags on Linux" ON)
+if(NOT APP_HARDENING OR APP_SANITIZE OR NOT CMAKE_SYSTEM_NAME STREQUAL "Linux"
    OR NOT CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
     return()
 endif()

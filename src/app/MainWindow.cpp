@@ -164,6 +164,8 @@ void MainWindow::showPaneChrome(Pane *pane)
 {
     // The previous pane's items left the toolbar when it was deleted.
     m_toolBar->addActions(pane->toolbarActions());
-    // The desktop's title bar adds the application's name after it (or shows the name alone).
-    setWindowTitle(pane->subtitle());
+    // On Linux Qt adds " — " and the application's name to the title bar; without a subtitle the
+    // name alone is the title, also for window managers that read the plain ICCCM name.
+    const QString subtitle = pane->subtitle();
+    setWindowTitle(subtitle.isEmpty() ? QGuiApplication::applicationDisplayName() : subtitle);
 }

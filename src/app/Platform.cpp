@@ -1,5 +1,7 @@
 #include "Platform.h"
 
+#include "AppIdentity.h"
+
 #include <QCoreApplication>
 #include <QSocketNotifier>
 #include <QtGlobal>
@@ -21,8 +23,10 @@ QString missingDisplayReason()
     const bool hasX11 = !qEnvironmentVariableIsEmpty("DISPLAY");
     const bool hasWayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
     if (!platformChosen && !hasX11 && !hasWayland)
-        return u"Pillowrock needs a desktop session: no DISPLAY or WAYLAND_DISPLAY is set. "
-               u"To run it headless, start it under a virtual X server: xvfb-run build/pillowrock"_s;
+        return QString::fromUtf8(AppIdentity::name) %
+               u" needs a desktop session: no DISPLAY or WAYLAND_DISPLAY is set. To run it "
+               u"headless, start it under a virtual X server: xvfb-run "_s %
+               QString::fromUtf8(AppIdentity::executable);
 #endif
     return {};
 }

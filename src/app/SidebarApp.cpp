@@ -1,6 +1,9 @@
 #include "SidebarApp.h"
 
+#include "AppIdentity.h"
+
 #include "MainWindow.h"
+#include "Platform.h"
 #include "windows/core/BundleInfo.h"
 
 using namespace Qt::StringLiterals;
@@ -10,12 +13,12 @@ namespace {
 // Runs before any member that needs the application's identity.
 int &configured(int &argc)
 {
-    QCoreApplication::setOrganizationName(u"Vestrandi"_s);
-    QCoreApplication::setApplicationName(u"Pillowrock"_s);
-    QCoreApplication::setApplicationVersion(QStringLiteral(PILLOWROCK_VERSION));
+    QCoreApplication::setOrganizationName(QString::fromUtf8(AppIdentity::organizationFolder));
+    QCoreApplication::setApplicationName(QString::fromUtf8(AppIdentity::name));
+    QCoreApplication::setApplicationVersion(QString::fromUtf8(AppIdentity::version));
     QGuiApplication::setApplicationDisplayName(appName());
     // Matches the desktop entry, so Wayland compositors find the window's icon and name.
-    QGuiApplication::setDesktopFileName(QStringLiteral(PILLOWROCK_APP_ID));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(AppIdentity::id));
     return argc;
 }
 
@@ -25,8 +28,19 @@ SidebarApp::SidebarApp(int &argc, char **argv)
     : m_application(configured(argc), argv)
     , m_scene(m_preferences)
 {
-    QApplication::setWindowIcon(
-        QIcon(u":/appicon/"_s + QStringLiteral(PILLOWROCK_APP_ID) + u".svg"_s));
+    QApplication::setWindowIcon(QIcon(u":/appicon/app.svg"_s));
+}
+
+bool SidebarApp::handOver()
+{
+    if (m_instance.handOver())
+        return true;
+    QObject::connect(&m_instance, &SingleInstance::activationRequested, &m_scene,
+                     &MainScene::activateMainWindow);
+    QObject::connect(&m_instance, &SingleInstance::actionRequested, &m_scene,
+                     &MainScene::activateAction);
+    Platform::quitOnTerminationSignals(&m_instance);
+    return false;
 }
 
 int SidebarApp::exec()

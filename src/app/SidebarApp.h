@@ -2,6 +2,7 @@
 
 #include "AppDelegate.h"
 #include "MainScene.h"
+#include "SingleInstance.h"
 #include "app/core/Preferences.h"
 #include "common/core/Translations.h"
 
@@ -14,6 +15,9 @@ class SidebarApp final
 public:
     SidebarApp(int &argc, char **argv);
 
+    // True when another instance runs and was asked to come forward: this one should end before
+    // it shows anything. Otherwise this one hears later launches and the desktop from now on.
+    bool handOver();
     int exec();
 
     Preferences &preferences() { return m_preferences; }
@@ -26,4 +30,5 @@ private:
     Preferences m_preferences;
     AppDelegate m_delegate;
     MainScene m_scene;
+    SingleInstance m_instance;
 };

@@ -1,7 +1,5 @@
-#include "app/MainScene.h"
 #include "app/Platform.h"
 #include "app/SidebarApp.h"
-#include "app/SingleInstance.h"
 #include "common/core/PrintLine.h"
 
 int main(int argc, char *argv[])
@@ -12,13 +10,7 @@ int main(int argc, char *argv[])
     }
     SidebarApp app(argc, argv);
     // Before any window or tray icon: a second launch only brings the first one forward.
-    SingleInstance instance;
-    if (instance.handOver())
+    if (app.handOver())
         return 0;
-    QObject::connect(&instance, &SingleInstance::activationRequested, &app.scene(),
-                     &MainScene::activateMainWindow);
-    QObject::connect(&instance, &SingleInstance::actionRequested, &app.scene(),
-                     &MainScene::activateAction);
-    Platform::quitOnTerminationSignals(&instance);
     return app.exec();
 }

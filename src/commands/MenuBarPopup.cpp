@@ -1,5 +1,7 @@
 #include "MenuBarPopup.h"
 
+#include "AppIdentity.h"
+
 #include "commands/core/PopupPlacement.h"
 #include "common/AuxiliaryWindow.h"
 #include "windows/AboutWindow.h"
@@ -35,7 +37,8 @@ MenuBarPopup::MenuBarPopup(QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setFrameShape(QFrame::StyledPanel);
 
-    auto *text = new QLabel(tr("Vestrandi's Apps for users with Mac & Windows and also Linux!"));
+    auto *text = new QLabel(tr("%1's Apps for users with Mac & Windows and also Linux!")
+                                .arg(QString::fromUtf8(AppIdentity::organization)));
     text->setObjectName(u"popupText"_s);
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignCenter);

@@ -1,13 +1,31 @@
 #include "AuxiliaryWindow.h"
 
+#include <QAccessibleWidget>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
+
+namespace {
+
+// Qt presents a plain top-level widget to assistive technology as a filler, which screen readers do
+// not announce as a window. A dialog they would, but a dialog also presses its default button on
+// Return. So these windows say what they are: a window, named by its title.
+QAccessibleInterface *accessibleWindow(const QString &className, QObject *object)
+{
+    if (className == QLatin1StringView(AuxiliaryWindow::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
+
+} // namespace
 
 AuxiliaryWindow::AuxiliaryWindow(QPalette::ColorRole background, Qt::WindowFlags flags,
                                  QWidget *parent)
     : QWidget(parent, Qt::Window | flags)
 {
+    // Before anything asks for this window's interface, which Qt then keeps.
+    [[maybe_unused]] static const bool installed =
+        (QAccessible::installFactory(accessibleWindow), true);
     setAttribute(Qt::WA_DeleteOnClose);
     setBackgroundRole(background);
     setAutoFillBackground(true);

@@ -5,7 +5,8 @@
 class QScreen;
 
 // What the About, Attributions and Settings windows share: a top-level window filled with the
-// palette colour given, deleted when closed, opened in the middle of the screen the user works on.
+// palette colour given, deleted when closed, opened in the middle of the screen the user works on,
+// and known to assistive technology as a window named by its title.
 class AuxiliaryWindow : public QWidget
 {
     Q_OBJECT

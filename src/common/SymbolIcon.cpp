@@ -44,7 +44,7 @@ public:
     }
 
     QIconEngine *clone() const override { return new SymbolIconEngine(m_svg); }
-    QString key() const override { return u"pillowrock-symbol"_s; }
+    QString key() const override { return u"symbol"_s; }
     // Drawn here, not taken from a theme: a name would send a StatusNotifierItem panel looking for
     // it in its own theme, which shows a missing icon rather than the pixels.
     QString iconName() override { return {}; }

@@ -1,7 +1,9 @@
 #include "SidebarFooter.h"
 
+#include "common/Appearance.h"
 #include "common/Fonts.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
@@ -11,15 +13,31 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QLabel *footerLabel(const QString &text, const QFont &font, QColor colour, QWidget *parent)
+// A neutral grey, lighter than dark text and darker than light text, so one tint suits both.
+QColor boxTint()
+{
+    QColor grey(0x8e, 0x8e, 0x93);
+    grey.setAlphaF(0.2f);
+    return grey;
+}
+
+// Both texts are the palette's text, faded as far as they stay readable on the box.
+constexpr qreal titleOpacity = 0.6;
+constexpr qreal hintOpacity = 0.4;
+
+QLabel *footerLabel(const QString &text, const QFont &font, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
     label->setFont(font);
     label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+void setTextColour(QLabel *label, const QColor &colour)
+{
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
-    return label;
 }
 
 } // namespace
@@ -33,34 +51,45 @@ SidebarFooter::SidebarFooter(QWidget *parent)
 
     QFont titleFont = font();
     titleFont.setWeight(QFont::Medium);
-    QColor white(Qt::white);
-    white.setAlphaF(0.6f);
-    auto *title = footerLabel(tr("Sidebar Footer"), titleFont, white, this);
-    title->setObjectName(u"sidebarFooterTitle"_s);
+    m_title = footerLabel(tr("Sidebar Footer"), titleFont, this);
+    m_title->setObjectName(u"sidebarFooterTitle"_s);
 
     // A footnote is a step or two below the body text.
     const QFont footnoteFont = scaledFont(font(), 0.85);
-    QColor black(Qt::black);
-    black.setAlphaF(0.4f);
-    auto *hint = footerLabel(tr("You could put stuff here."), footnoteFont, black, this);
-    hint->setObjectName(u"sidebarFooterHint"_s);
+    m_hint = footerLabel(tr("You could put stuff here."), footnoteFont, this);
+    m_hint->setObjectName(u"sidebarFooterHint"_s);
+    followPalette();
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(spacing);
     layout->addStretch();
-    layout->addWidget(title);
-    layout->addWidget(hint);
+    layout->addWidget(m_title);
+    layout->addWidget(m_hint);
     layout->addStretch();
 }
 
 void SidebarFooter::paintEvent(QPaintEvent *)
 {
-    QColor grey(0x8e, 0x8e, 0x93);
-    grey.setAlphaF(0.2f);
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     QPainterPath box;
     box.addRoundedRect(QRectF(rect()), cornerRadius, cornerRadius);
-    painter.fillPath(box, grey);
+    painter.fillPath(box, boxTint());
+}
+
+void SidebarFooter::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        followPalette();
+    QWidget::changeEvent(event);
+}
+
+void SidebarFooter::followPalette()
+{
+    // The box is drawn over the column's own colour, so the texts are measured against the two.
+    const QColor text = palette().color(QPalette::WindowText);
+    const QColor box = Appearance::composite(boxTint(), 1, palette().color(backgroundRole()));
+    setTextColour(m_title, Appearance::subduedText(text, titleOpacity, box));
+    setTextColour(m_hint, Appearance::subduedText(text, hintOpacity, box));
 }

@@ -2,7 +2,10 @@
 
 #include <QWidget>
 
-// A translucent grey rounded box with a title over a line of hint text; it has no action.
+class QLabel;
+
+// A translucent grey rounded box with a title over a line of hint text; it has no action. The texts
+// are the palette's, subdued no further than they stay readable.
 class SidebarFooter final : public QWidget
 {
     Q_OBJECT
@@ -16,4 +19,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void followPalette();
+
+    QLabel *m_title = nullptr;
+    QLabel *m_hint = nullptr;
 };

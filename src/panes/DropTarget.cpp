@@ -13,12 +13,16 @@ namespace {
 
 constexpr qreal cornerRadius = 8;
 constexpr qreal borderWidth = 2;
+// From the palette, so that the area reads in every appearance: a well sunk in its shadow colour,
+// which in a dark appearance deepens the text's contrast rather than thinning it, and a border in
+// a tint of the text colour, which shows on the well whatever the appearance.
+constexpr float wellOpacity = 0.4f;
+constexpr float borderOpacity = 0.4f;
 
-QColor withAlpha(Qt::GlobalColor colour, float alpha)
+QColor withAlpha(QColor colour, float alpha)
 {
-    QColor result(colour);
-    result.setAlphaF(alpha);
-    return result;
+    colour.setAlphaF(colour.alphaF() * alpha);
+    return colour;
 }
 
 // The drop only reads the file's path, so it must never let the source move the file away.
@@ -56,12 +60,12 @@ void DropTarget::paintEvent(QPaintEvent *)
     const QRectF area = rect();
     QPainterPath shape;
     shape.addRoundedRect(area, cornerRadius, cornerRadius);
-    painter.fillPath(shape, withAlpha(Qt::black, 0.2f));
+    painter.fillPath(shape, withAlpha(palette().color(QPalette::Shadow), wellOpacity));
 
     // Stroked half a line in from the edge, so the whole border lies inside the shape.
     const qreal inset = borderWidth / 2;
-    QPen pen(withAlpha(Qt::white, 0.2f), borderWidth, Qt::CustomDashLine, Qt::FlatCap,
-             Qt::MiterJoin);
+    QPen pen(withAlpha(palette().color(QPalette::WindowText), borderOpacity), borderWidth,
+             Qt::CustomDashLine, Qt::FlatCap, Qt::MiterJoin);
     // Dash lengths count in line widths: 8 on, 4 off.
     pen.setDashPattern({8 / borderWidth, 4 / borderWidth});
     pen.setMiterLimit(10);

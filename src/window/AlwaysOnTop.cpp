@@ -31,9 +31,10 @@ bool canKeepWindowsOnTop()
 
 QString alwaysOnTopUnavailableReason()
 {
-    return QCoreApplication::translate(
-        "AlwaysOnTop", "On Wayland the compositor decides which windows stay on top, so "
-                       "Pillowrock cannot keep its window above others here.");
+    return QCoreApplication::translate("AlwaysOnTop",
+                                       "On Wayland the compositor decides which windows stay on "
+                                       "top, so %1 cannot keep its window above others here.")
+        .arg(QGuiApplication::applicationDisplayName());
 }
 
 void applyAlwaysOnTop(QWidget *window, bool on)

@@ -1,5 +1,7 @@
 #include "AboutView.h"
 
+#include "AppIdentity.h"
+
 #include "AttributionsWindow.h"
 #include "common/Fonts.h"
 #include "windows/core/BundleInfo.h"
@@ -100,7 +102,8 @@ AboutView::AboutView(const Content &content, QWidget *parent)
     QFont bold = developedBy->font();
     bold.setBold(true);
     developedBy->setFont(bold);
-    QLabel *developer = verbatimLabel(developerName, u"aboutDeveloper"_s);
+    QLabel *developer =
+        verbatimLabel(QString::fromUtf8(AppIdentity::copyrightHolder), u"aboutDeveloper"_s);
 
     QLabel *copyright = verbatimLabel(content.copyright, u"aboutCopyright"_s);
     copyright->setFont(scaledFont(copyright->font(), 10.0 / 13.0));

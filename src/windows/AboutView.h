@@ -14,7 +14,6 @@ class AboutView final : public QWidget
 
 public:
     static constexpr QSize contentSize{500, 260};
-    static constexpr QLatin1StringView developerName{"Vestrandi's Inc."};
 
     struct Content
     {

@@ -14,7 +14,7 @@ AboutWindow::AboutWindow(const BundleInfo &bundle, QWidget *parent)
                       parent)
 {
     setObjectName(u"aboutWindow"_s);
-    setWindowTitle(tr("About Pillowrock"));
+    setWindowTitle(tr("About %1").arg(appName(bundle)));
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

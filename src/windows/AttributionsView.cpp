@@ -1,5 +1,7 @@
 #include "AttributionsView.h"
 
+#include "AppIdentity.h"
+
 #include "common/Fonts.h"
 
 #include <QLabel>
@@ -15,8 +17,8 @@ AttributionsView::AttributionsView(QWidget *parent)
     title->setObjectName(u"attributionsTitle"_s);
     title->setFont(titleFont(font()));
 
-    auto *text =
-        new QLabel(tr("Attributions of Vestrandi's Inc. Created to innovate, Created to life!"));
+    auto *text = new QLabel(tr("Attributions of %1 Created to innovate, Created to life!")
+                                .arg(QString::fromUtf8(AppIdentity::copyrightHolder)));
     text->setObjectName(u"attributionsText"_s);
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignLeading | Qt::AlignTop);

@@ -1,5 +1,7 @@
 #include "SettingsWindow.h"
 
+#include "AppIdentity.h"
+
 #include "GeneralSettingsTab.h"
 #include "common/SymbolIcon.h"
 
@@ -25,7 +27,8 @@ SettingsWindow::SettingsWindow(Preferences &preferences, QWidget *parent)
     tabs->setAccessibleName(tr("Settings"));
     tabs->setDocumentMode(true);
     m_general->setFixedSize(contentSize);
-    tabs->addTab(m_general, symbolIcon(u"gearshape.fill"_s), tr("Vestrandi Settings"));
+    tabs->addTab(m_general, symbolIcon(u"gearshape.fill"_s),
+                 tr("%1 Settings").arg(QString::fromUtf8(AppIdentity::organization)));
     setWindowTitle(tabs->tabText(tabs->currentIndex()));
 
     auto *layout = new QVBoxLayout(this);

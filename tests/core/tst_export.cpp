@@ -69,7 +69,7 @@ private slots:
         if (unshare.isEmpty())
             QSKIP("unshare(1) is missing, so no test filesystem can be mounted.");
         QTemporaryDir dir;
-        const QString script = uR"(mount -t tmpfs -o "size=$2" pillowrock-test "$1" || exit 77
+        const QString script = uR"(mount -t tmpfs -o "size=$2" app-test "$1" || exit 77
 printf 'old\n' > "$1/MyDocument.tsv" && mount -o "remount,$3" "$1" || exit 1
 "$4" --write-child "$1/MyDocument.tsv"; ls -A "$1"; wc -c < "$1/MyDocument.tsv")"_s;
         QProcess child;

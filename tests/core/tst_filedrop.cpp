@@ -25,6 +25,7 @@ private slots:
         QTest::newRow("localhost is this machine")
             << QList{url("file://localhost/tmp/a.txt")} << dropped;
         QTest::newRow("web links beside one file") << QList{web, file, web} << dropped;
+        QTest::newRow("two files") << QList{file, url("file:///tmp/b.txt")} << Line();
         QTest::newRow("nothing") << QList<QUrl>{} << Line();
         QTest::newRow("web link alone") << QList{web} << Line();
         QTest::newRow("share on another host") << QList{url("file://server/share")} << invalid;
@@ -41,6 +42,9 @@ private slots:
         const FileDrop drop = decideFileDrop(urls);
         QCOMPARE(drop.line, line);
         QCOMPARE(drop.accepted, line && line->startsWith(u"File was dropped"_s));
+        // A drag that carries no file URL is not for the drop area at all.
+        const QByteArray row = QTest::currentDataTag();
+        QCOMPARE(carriesFileUrl(urls), row != "nothing" && row != "web link alone");
     }
 };
 

@@ -3,12 +3,12 @@
 # metadata, icons, copyright file, changelog, manual page); builds the .deb, checks its control data
 # and files and has lintian judge it; then, as root, installs it with apt, starts the installed app
 # on a virtual X server, sees its window and removes the package again.
-# The identity comes from CMake: PILLOWROCK_APP_ID, _PACKAGE, _EXECUTABLE, _DISPLAY_NAME.
+# The identity comes from CMake: APP_ID, _PACKAGE, _EXECUTABLE, _DISPLAY_NAME.
 set -euo pipefail
 build=$1
-app_id=$PILLOWROCK_APP_ID
-package=$PILLOWROCK_PACKAGE
-executable=$PILLOWROCK_EXECUTABLE
+app_id=$APP_ID
+package=$APP_PACKAGE
+executable=$APP_EXECUTABLE
 work=$(mktemp -d)
 cleanup() {
     [[ -n "${app_pid:-}" ]] && kill "$app_pid" 2>/dev/null || true
@@ -91,7 +91,7 @@ mkdir -m 700 "$work/runtime"
 XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" DBUS_SESSION_BUS_ADDRESS=$bus_address \
     DISPLAY=$display "/usr/bin/$executable" >/dev/null 2>&1 &
 app_pid=$!
-DISPLAY=$display timeout 15 xdotool search --sync --onlyvisible --name "^$PILLOWROCK_DISPLAY_NAME\$" >/dev/null \
+DISPLAY=$display timeout 15 xdotool search --sync --onlyvisible --name "^$APP_NAME\$" >/dev/null \
     || fail "the installed app showed no window"
 echo "== the installed app shows its window"
 echo "package checks passed"

@@ -2,11 +2,15 @@
 
 #include "app/MainView.h"
 #include "app/MainWindow.h"
+#include "common/Appearance.h"
 #include "navigation/Pane.h"
+#include "navigation/Sidebar.h"
 #include "windows/GeneralSettingsTab.h"
 #include "windows/SettingsWindow.h"
 
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidgetItem>
 
 using namespace Qt::StringLiterals;
 
@@ -60,6 +64,60 @@ private slots:
         const QPoint edge = field->mapTo(window, QPoint(0, field->height() / 2));
         const int frame = qGray(shot.pixel(edge)), around = qGray(shot.pixel(edge - QPoint(4, 0)));
         QVERIFY2(qAbs(frame - around) >= 10, qPrintable(u"%1 against %2"_s.arg(frame).arg(around)));
+    }
+
+    // The guidelines' own example: #767676 is the lightest grey that reads on white.
+    void contrastAsTheGuidelinesMeasureIt()
+    {
+        QCOMPARE(qRound(Appearance::contrast(QColor(0x76, 0x76, 0x76), Qt::white) * 100), 454);
+    }
+
+    // Measured on the pixels drawn: the box is the colour that most of the label shows, the text's
+    // ink the pixel that stands out most from it.
+    void textsOnTintedBoxesStayReadable_data()
+    {
+        QTest::addColumn<bool>("dark");
+        QTest::addColumn<QString>("label");
+        for (const bool dark : {false, true}) {
+            for (const char *label : {"sidebarFooterTitle", "sidebarFooterHint", "dropTargetLabel"})
+                QTest::addRow("%s %s", dark ? "dark" : "light", label)
+                    << dark << QString::fromLatin1(label);
+        }
+    }
+
+    void textsOnTintedBoxesStayReadable()
+    {
+        QFETCH(bool, dark);
+        QFETCH(QString, label);
+        MainWindow *window = m_app.scene().openMainWindow();
+        window->view()->sidebar()->itemFor(SidebarPane::moreStuff)->setSelected(true);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QLabel *text = window->findChild<QLabel *>(label);
+        QVERIFY(text);
+        // Switched while shown: the colours follow the appearance, not the one they started in.
+        if (dark) {
+            QApplication::setPalette(m_dark);
+            QTRY_COMPARE(text->palette().color(QPalette::Window), m_dark.color(QPalette::Window));
+        }
+        const QImage shot =
+            window->grab(QRect(text->mapTo(window, QPoint()), text->size())).toImage();
+
+        QHash<QRgb, int> counts;
+        for (int y = 0; y < shot.height(); ++y) {
+            for (int x = 0; x < shot.width(); ++x)
+                ++counts[shot.pixel(x, y)];
+        }
+        const QColor box =
+            std::max_element(counts.keyValueBegin(), counts.keyValueEnd(), [](auto a, auto b) {
+                return a.second < b.second;
+            })->first;
+        qreal best = 1;
+        for (auto it = counts.keyBegin(); it != counts.keyEnd(); ++it)
+            best = std::max(best, Appearance::contrast(QColor(*it), box));
+        QVERIFY2(best >= Appearance::minimumTextContrast,
+                 qPrintable(u"%1 on %2: %3"_s
+                                .arg(text->palette().color(QPalette::WindowText).name(), box.name())
+                                .arg(best, 0, 'f', 2)));
     }
 
 private:

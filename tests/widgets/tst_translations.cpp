@@ -1,3 +1,4 @@
+#include "AppIdentity.h"
 #include "AppTest.h"
 
 #include "app/MainView.h"
@@ -149,7 +150,9 @@ private slots:
     {
         MarkingTranslator marking;
         QCoreApplication::installTranslator(&marking);
-        const QStringList dataTexts{appName(), copyrightNotice(), AboutView::developerName};
+        const QStringList dataTexts{appName(), copyrightNotice(),
+                                    QString::fromUtf8(AppIdentity::copyrightHolder),
+                                    QString::fromUtf8(AppIdentity::organization)};
         static const QRegularExpression innermostMarked(u"⟦[^⟦⟧]*⟧"_s);
         for (const QString &text : textsOfEveryWindow(m_app)) {
             QString rest = text;
@@ -162,7 +165,7 @@ private slots:
                 QVERIFY2(!text.contains(u"⟦"_s + data + u"⟧"_s), qPrintable(text));
         }
         QTranslator german;
-        QVERIFY(german.load(u":/i18n/pillowrock_de.qm"_s));
+        QVERIFY(german.load(u":/i18n/app_de.qm"_s));
         for (const auto &[context, source, disambiguation] : std::as_const(marking.asked)) {
             if (!context.startsWith('Q')) // Qt's own contexts are translated by Qt's catalogue
                 QVERIFY2(!german.translate(context, source, disambiguation).isEmpty(), source);

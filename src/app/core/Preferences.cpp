@@ -1,5 +1,7 @@
 #include "Preferences.h"
 
+#include "AppIdentity.h"
+
 #include "common/core/PrintLine.h"
 
 #include <QMetaType>
@@ -68,7 +70,8 @@ std::optional<QVariant> accepted(const PreferenceKey &entry, const QVariant &sto
 
 Preferences::Preferences(QObject *parent)
     : Preferences(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                              u"Vestrandi"_s, u"Pillowrock"_s),
+                                              QString::fromUtf8(AppIdentity::organizationFolder),
+                                              QString::fromUtf8(AppIdentity::name)),
                   parent)
 {}
 
@@ -137,6 +140,6 @@ void Preferences::reportUnsavedOnce()
     if (m_reportedUnsaved)
         return;
     m_reportedUnsaved = true;
-    printErrorLine(u"Pillowrock: settings cannot be saved to "_s % m_settings->fileName() %
-                   u"; changes are kept until the application quits."_s);
+    printErrorLine(QString::fromUtf8(AppIdentity::name) % u": settings cannot be saved to "_s %
+                   m_settings->fileName() % u"; changes are kept until the application quits."_s);
 }

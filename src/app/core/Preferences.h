@@ -21,7 +21,7 @@ public:
     static constexpr QLatin1StringView isAlwaysOnTopKey{"window.setting.isAlwaysOnTop"};
     static constexpr QLatin1StringView nameKey{"settings.general.name"};
 
-    // Opens the native store of the organisation "Vestrandi" and the application "Pillowrock".
+    // Opens the native store named after the app's organisation and name.
     explicit Preferences(QObject *parent = nullptr);
     // Opens the given INI file instead; for tools and tests that must not touch the user's store.
     explicit Preferences(const QString &iniFile, QObject *parent = nullptr);

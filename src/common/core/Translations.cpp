@@ -11,7 +11,7 @@ Translations::Translations()
     // Qt walks the user's languages in order ("de_AT" falls back to "de"). The texts are written
     // in English, and the English catalogue is empty: a user who puts English before German stops
     // there and reads them as written.
-    if (!m_application.load(QLocale(), u"pillowrock"_s, u"_"_s, u":/i18n"_s))
+    if (!m_application.load(QLocale(), u"app"_s, u"_"_s, u":/i18n"_s))
         return;
     QCoreApplication::installTranslator(&m_application);
     // Without Qt's own catalogue the standard dialogs would speak English in a German window.

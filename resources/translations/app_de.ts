@@ -34,15 +34,15 @@
 <context>
     <name>AboutWindow</name>
     <message>
-        <source>About Pillowrock</source>
-        <translation>Über Pillowrock</translation>
+        <source>About %1</source>
+        <translation>Über %1</translation>
     </message>
 </context>
 <context>
     <name>AlwaysOnTop</name>
     <message>
-        <source>On Wayland the compositor decides which windows stay on top, so Pillowrock cannot keep its window above others here.</source>
-        <translation>Unter Wayland entscheidet der Compositor, welche Fenster oben bleiben, daher kann Pillowrock sein Fenster hier nicht über anderen halten.</translation>
+        <source>On Wayland the compositor decides which windows stay on top, so %1 cannot keep its window above others here.</source>
+        <translation>Unter Wayland entscheidet der Compositor, welche Fenster oben bleiben, daher kann %1 sein Fenster hier nicht über anderen halten.</translation>
     </message>
 </context>
 <context>
@@ -66,8 +66,8 @@
         <translation>Quellenangaben</translation>
     </message>
     <message>
-        <source>Attributions of Vestrandi&apos;s Inc. Created to innovate, Created to life!</source>
-        <translation>Quellenangaben von Vestrandi&apos;s Inc. Geschaffen für Neues, geschaffen fürs Leben!</translation>
+        <source>Attributions of %1 Created to innovate, Created to life!</source>
+        <translation>Quellenangaben von %1 Geschaffen für Neues, geschaffen fürs Leben!</translation>
     </message>
 </context>
 <context>
@@ -243,8 +243,8 @@
 <context>
     <name>MenuBarPopup</name>
     <message>
-        <source>Vestrandi&apos;s Apps for users with Mac &amp; Windows and also Linux!</source>
-        <translation>Vestrandis Apps für alle mit Mac &amp; Windows und auch Linux!</translation>
+        <source>%1&apos;s Apps for users with Mac &amp; Windows and also Linux!</source>
+        <translation>%1s Apps für alle mit Mac &amp; Windows und auch Linux!</translation>
     </message>
     <message>
         <source>About...</source>
@@ -276,8 +276,8 @@
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <source>Vestrandi Settings</source>
-        <translation>Vestrandi-Einstellungen</translation>
+        <source>%1 Settings</source>
+        <translation>%1-Einstellungen</translation>
     </message>
 </context>
 <context>
