@@ -1,6 +1,6 @@
 // The What's Up filter and its suggestions, per keystroke, over large generated name lists: a
 // keystroke must fit in one 16 ms frame at 100 000 names and grow linearly with the list.
-#include "panes/core/GreetingFilter.h"
+#include "panes/whatsup/core/GreetingFilter.h"
 
 #include <QStringListModel>
 

@@ -3,21 +3,35 @@
 #include "common/SymbolIcon.h"
 #include "navigation/EmptyPane.h"
 #include "navigation/Sidebar.h"
-#include "panes/HelloWorldPane.h"
-#include "panes/MoreStuffPane.h"
-#include "panes/WhatsUpPane.h"
+#include "navigation/Pane.h"
+#include "panes/Panes.h"
 
 #include <QAction>
+#include <QList>
 #include <QHBoxLayout>
 #include <QSplitter>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
+
+namespace {
+
+QList<SidebarEntry> sidebarEntries()
+{
+    QList<SidebarEntry> entries;
+    for (const PaneRegistration &pane : registeredPanes())
+        entries.append(pane.entry);
+    return entries;
+}
+
+} // namespace
 
 MainView::MainView(Preferences &preferences, QWidget *parent)
     : QWidget(parent)
     , m_preferences(preferences)
     , m_splitter(new QSplitter(Qt::Horizontal, this))
-    , m_sidebar(new Sidebar)
+    , m_sidebar(new Sidebar(sidebarEntries()))
     , m_toggleSidebar(new QAction(symbolIcon(u"sidebar.left"_s), tr("Toggle Sidebar"), this))
 {
     setObjectName(u"mainView"_s);
@@ -75,14 +89,10 @@ void MainView::showDetail(Pane *pane)
 
 Pane *MainView::createPane(SidebarPane pane)
 {
-    switch (pane) {
-    case SidebarPane::helloWorld:
-        return new HelloWorldPane(m_preferences);
-    case SidebarPane::whatsUp:
-        return new WhatsUpPane;
-    case SidebarPane::moreStuff:
-        return new MoreStuffPane;
-    }
-    Q_UNREACHABLE();
-    return nullptr;
+    const QList<PaneRegistration> &panes = registeredPanes();
+    const auto registered = std::find_if(panes.cbegin(), panes.cend(), [pane](const auto &entry) {
+        return entry.entry.pane == pane;
+    });
+    Q_ASSERT(registered != panes.cend());
+    return registered->create(m_preferences);
 }

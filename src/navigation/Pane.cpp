@@ -39,15 +39,19 @@ void PaneBackground::changeEvent(QEvent *event)
 }
 
 Pane::Pane(QWidget *content, QWidget *parent)
+    : Pane(content, Layout::centred, parent)
+{}
+
+Pane::Pane(QWidget *content, Layout layout, QWidget *parent)
     : QWidget(parent)
     , m_content(content)
 {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    auto *layout = new QGridLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    // Both in the one cell: the background fills it, the content sits centred in front.
-    layout->addWidget(new PaneBackground(this), 0, 0);
-    layout->addWidget(content, 0, 0, Qt::AlignCenter);
+    auto *grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    // Both in the one cell: the background fills it, the content lies in front.
+    grid->addWidget(new PaneBackground(this), 0, 0);
+    grid->addWidget(content, 0, 0, layout == Layout::centred ? Qt::AlignCenter : Qt::Alignment());
     content->raise();
 }
 

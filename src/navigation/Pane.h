@@ -19,15 +19,19 @@ protected:
     void changeEvent(QEvent *event) override;
 };
 
-// The container of every view in the detail column: it takes all the room it is given, keeps its
-// content centred at the content's own size, and lays the pane background behind it.
+// The container of every view in the detail column: it takes all the room it is given and lays the
+// pane background behind its content, which either sits centred at its own size (placeholders,
+// forms) or fills the column (editors, tables, lists).
 class Pane : public QWidget
 {
     Q_OBJECT
 
 public:
-    // Takes ownership of content.
+    enum class Layout { centred, filled };
+
+    // Take ownership of content.
     explicit Pane(QWidget *content, QWidget *parent = nullptr);
+    Pane(QWidget *content, Layout layout, QWidget *parent = nullptr);
 
     QWidget *content() const { return m_content; }
 

@@ -19,7 +19,7 @@ constexpr int rowHeight = 28;
 
 } // namespace
 
-Sidebar::Sidebar(QWidget *parent)
+Sidebar::Sidebar(const QList<SidebarEntry> &entries, QWidget *parent)
     : QWidget(parent)
     , m_searchField(new QLineEdit(this))
     , m_list(new QListWidget(this))
@@ -49,11 +49,13 @@ Sidebar::Sidebar(QWidget *parent)
     // The column's own colour, so the list reads as a sidebar beside the white detail column.
     m_list->viewport()->setBackgroundRole(QPalette::Window);
 
-    addSection(tr("General"));
-    addEntry(tr("Hello, World!"), u"text.bubble"_s, SidebarPane::helloWorld);
-    addEntry(tr("What's Up?"), u"questionmark.app.dashed"_s, SidebarPane::whatsUp);
-    addSection(tr("More"));
-    addEntry(tr("More Stuff"), u"ellipsis.circle"_s, SidebarPane::moreStuff);
+    const char *section = nullptr;
+    for (const SidebarEntry &entry : entries) {
+        if (!section || qstrcmp(section, entry.section) != 0)
+            addSection(tr(entry.section));
+        section = entry.section;
+        addEntry(entry);
+    }
 
     connect(m_list, &QListWidget::itemSelectionChanged, this, &Sidebar::followListSelection);
     m_list->installEventFilter(this);
@@ -100,10 +102,11 @@ void Sidebar::addSection(const QString &header)
     item->setTextAlignment(Qt::AlignLeft | Qt::AlignBottom);
 }
 
-void Sidebar::addEntry(const QString &title, const QString &symbol, SidebarPane pane)
+void Sidebar::addEntry(const SidebarEntry &entry)
 {
-    auto *item = new QListWidgetItem(symbolIcon(symbol), title, m_list);
-    item->setData(paneRole, QVariant::fromValue(pane));
+    auto *item = new QListWidgetItem(symbolIcon(QString::fromLatin1(entry.symbol)),
+                                     tr(entry.title), m_list);
+    item->setData(paneRole, QVariant::fromValue(entry.pane));
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     item->setSizeHint(QSize(0, rowHeight));
 }

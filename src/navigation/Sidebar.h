@@ -2,6 +2,7 @@
 
 #include "navigation/core/SidebarPane.h"
 
+#include <QList>
 #include <QWidget>
 
 #include <optional>
@@ -22,7 +23,8 @@ public:
     static constexpr int minimumWidth = 180;
     static constexpr int maximumWidth = 300;
 
-    explicit Sidebar(QWidget *parent = nullptr);
+    // Lists the entries in their order, under a header wherever the section changes.
+    explicit Sidebar(const QList<SidebarEntry> &entries, QWidget *parent = nullptr);
 
     QListWidget *list() const { return m_list; }
     QListWidgetItem *itemFor(SidebarPane pane) const;
@@ -36,7 +38,7 @@ signals:
 
 private:
     void addSection(const QString &header);
-    void addEntry(const QString &title, const QString &symbol, SidebarPane pane);
+    void addEntry(const SidebarEntry &entry);
     void followListSelection();
     void restoreSelection();
 

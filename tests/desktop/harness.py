@@ -57,8 +57,9 @@ class App:
         return self.node.findChildren(condition)
 
     def frames(self):
-        """The titles of this app's shown windows, as the accessibility bus names them, on any desktop."""
-        return sorted(node.name for node in self.node.children if node.showing)
+        """The titles of this app's shown windows, as the accessibility bus names them, on any desktop:
+        only frames and dialogs count, since a screen reader passes over a window of any other role."""
+        return sorted(node.name for node in self.node.children if node.showing and node.roleName in ("frame", "dialog"))
 
     def selected_entries(self):
         return [node.name for node in self.all(lambda node: node.roleName == "list item" and has_state(node, "SELECTED"))]

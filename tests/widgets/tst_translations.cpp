@@ -6,7 +6,8 @@
 #include "commands/MenuBarButton.h"
 #include "commands/MenuBarPopup.h"
 #include "navigation/Sidebar.h"
-#include "panes/core/GreetingFilter.h"
+#include "panes/Panes.h"
+#include "panes/whatsup/core/GreetingFilter.h"
 #include "windows/AboutView.h"
 #include "windows/AboutWindow.h"
 #include "windows/AttributionsWindow.h"
@@ -92,9 +93,8 @@ QStringList textsOfEveryWindow(SidebarApp &app)
     MainWindow *window = app.scene().openMainWindow();
     Sidebar *sidebar = window->view()->sidebar();
     QStringList texts = visibleTexts(window);
-    for (SidebarPane pane :
-         {SidebarPane::helloWorld, SidebarPane::whatsUp, SidebarPane::moreStuff}) {
-        sidebar->list()->setCurrentItem(sidebar->itemFor(pane));
+    for (const PaneRegistration &pane : registeredPanes()) {
+        sidebar->list()->setCurrentItem(sidebar->itemFor(pane.entry.pane));
         QCoreApplication::sendPostedEvents(); // the toolbar lays out the pane's items
         texts << visibleTexts(window);
     }

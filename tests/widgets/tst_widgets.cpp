@@ -1,4 +1,3 @@
-#include "AppIdentity.h"
 #include "AppTest.h"
 #include "CapturedStdout.h"
 
@@ -24,7 +23,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QSplitter>
 #include <QWindow>
 
 using namespace Qt::StringLiterals;
@@ -185,36 +186,6 @@ private slots:
             QCOMPARE(std::pair(read->role(), read->text(QAccessible::Name)),
                      std::pair(QAccessible::Window, window->windowTitle()));
         }
-    }
-
-    // Greetings and suggestions show the filtered names, every name while the field is empty.
-    void suggestionsFollowTheSearch()
-    {
-        MainWindow *window = mainWindow();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window));
-        m_view->sidebar()->list()->setCurrentItem(m_view->sidebar()->itemFor(SidebarPane::whatsUp));
-        auto *field = window->findChild<QLineEdit *>(u"greetingSearchField"_s);
-        QAbstractItemView *popup = m_view->detail()->findChild<QCompleter *>()->popup();
-        const auto offered = [this, popup] {
-            QStringList names;
-            for (int row = 0; popup->isVisible() && row < popup->model()->rowCount(); ++row)
-                names.append(popup->model()->index(row, 0).data().toString());
-            QStringList greeted;
-            for (const QLabel *label : m_view->detail()->findChildren<QLabel *>(u"greeting"_s))
-                greeted.append(label->text().sliced(11).chopped(1)); // "What's up, %1?"
-            return greeted == names ? names : greeted + QStringList{u"≠"_s} + names;
-        };
-        const QStringList all{u"Holly"_s, u"Josh"_s, u"Rhonda"_s, u"Ted"_s};
-        QTRY_VERIFY(field->isVisible()); // the toolbar lays out the pane's items first
-        field->setFocus(Qt::TabFocusReason);
-        QTRY_COMPARE(offered(), all);
-        QTest::keyClicks(field, u"H"_s);
-        QTRY_COMPARE(offered(), QStringList{u"Holly"_s});
-        QTest::keyClick(field, Qt::Key_Backspace);
-        QTRY_COMPARE(offered(), all);
-        QTest::keyClicks(field, u"holly"_s);
-        QTRY_COMPARE(offered(), QStringList());
     }
 
     void settingsStoreEveryKeystroke()

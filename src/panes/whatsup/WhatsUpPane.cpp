@@ -2,7 +2,7 @@
 
 #include "common/SymbolIcon.h"
 #include "common/core/PrintLine.h"
-#include "panes/core/GreetingFilter.h"
+#include "panes/whatsup/core/GreetingFilter.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "panes/core/FileDrop.h"
+#include "panes/morestuff/core/FileDrop.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "panes/core/FileDrop.h"
+#include "panes/morestuff/core/FileDrop.h"
 
 #include <QTest>
 

@@ -1,0 +1,66 @@
+#include "AppTest.h"
+
+#include "app/MainView.h"
+#include "app/MainWindow.h"
+#include "navigation/Pane.h"
+#include "navigation/Sidebar.h"
+
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+using namespace Qt::StringLiterals;
+
+class WhatsUpTest : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit WhatsUpTest(SidebarApp &app)
+        : m_app(app)
+    {}
+
+private slots:
+    // Greetings and suggestions show the filtered names, every name while the field is empty.
+    void suggestionsFollowTheSearch()
+    {
+        MainWindow *window = m_app.scene().openMainWindow();
+        MainView *view = window->view();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        view->sidebar()->list()->setCurrentItem(view->sidebar()->itemFor(SidebarPane::whatsUp));
+        auto *field = window->findChild<QLineEdit *>(u"greetingSearchField"_s);
+        QAbstractItemView *popup = view->detail()->findChild<QCompleter *>()->popup();
+        const auto offered = [view, popup] {
+            QStringList names;
+            for (int row = 0; popup->isVisible() && row < popup->model()->rowCount(); ++row)
+                names.append(popup->model()->index(row, 0).data().toString());
+            QStringList greeted;
+            for (const QLabel *label : view->detail()->findChildren<QLabel *>(u"greeting"_s))
+                greeted.append(label->text().sliced(11).chopped(1)); // "What's up, %1?"
+            return greeted == names ? names : greeted + QStringList{u"≠"_s} + names;
+        };
+        const QStringList all{u"Holly"_s, u"Josh"_s, u"Rhonda"_s, u"Ted"_s};
+        QTRY_VERIFY(field->isVisible()); // the toolbar lays out the pane's items first
+        field->setFocus(Qt::TabFocusReason);
+        QTRY_COMPARE(offered(), all);
+        QTest::keyClicks(field, u"H"_s);
+        QTRY_COMPARE(offered(), QStringList{u"Holly"_s});
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QTRY_COMPARE(offered(), all);
+        QTest::keyClicks(field, u"holly"_s);
+        QTRY_COMPARE(offered(), QStringList());
+    }
+
+private:
+    SidebarApp &m_app;
+};
+
+int main(int argc, char *argv[])
+{
+    return runWithApp<WhatsUpTest>(argc, argv);
+}
+
+#include "tst_whatsup.moc"
