@@ -35,7 +35,9 @@ MenuBarButton::MenuBarButton(QObject *parent)
     m_statusItem->setContextMenu(m_statusMenu.get());
     connect(m_statusItem, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
-                if (reason == QSystemTrayIcon::Trigger)
+                // An X11 tray icon reports a click soon after the last one, which may have closed
+                // the popup, as a double click: each click opens or closes it all the same.
+                if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
                     togglePopup();
             });
     m_statusItem->show();
