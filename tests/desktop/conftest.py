@@ -60,8 +60,7 @@ def pytest_runtest_makereport(item, call):
     if report.failed and call.when == "call":
         folder = ARTIFACTS / "desktop-failures" / item.name
         folder.mkdir(parents=True, exist_ok=True)
-        if desktop.X11:
-            desktop.run("import", "-window", "root", folder / "screen.png")
+        desktop.run("import", "-window", "root", folder / "screen.png")
         for index, app in enumerate(getattr(item, "apps", [])):
             (folder / f"app{index}.txt").write_text("\n".join(app.lines + ["--- stderr:"] + app.errors))
         report.sections.append(("kept", f"the screen and the programs' output in {folder}"))
