@@ -19,10 +19,10 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Wayland makes a Qt::Popup a grabbing popup of the window that had the last input, tied to that
-// input's serial: a compositor that checks the serial dismisses it at once once the user has
-// clicked in that window (mutter), another opens it inside that window (sway), and before any
-// input it is a titled window of its own. A frameless tool window opens on every activation,
-// where the compositor places it, and closes here when it loses the focus.
+// input's serial, which is never the click on the panel: mutter, which checks it, dismisses the
+// popup at once after the user has clicked in that window, and sway opens it inside that window;
+// before any input it is a titled window of its own. A frameless tool window opens on every
+// activation, where the compositor places it, and closes here when it loses the focus.
 bool popupIsWindow()
 {
     return QGuiApplication::platformName().startsWith(u"wayland"_s);
