@@ -2,13 +2,13 @@
 
 #include "common/SymbolIcon.h"
 #include "navigation/EmptyPane.h"
-#include "navigation/Sidebar.h"
 #include "navigation/Pane.h"
+#include "navigation/Sidebar.h"
 #include "panes/Panes.h"
 
 #include <QAction>
-#include <QList>
 #include <QHBoxLayout>
+#include <QList>
 #include <QSplitter>
 
 #include <algorithm>

@@ -1,6 +1,7 @@
 #include "Sidebar.h"
 
 #include "SidebarFooter.h"
+#include "common/Appearance.h"
 #include "common/Fonts.h"
 #include "common/SymbolIcon.h"
 
@@ -56,6 +57,7 @@ Sidebar::Sidebar(const QList<SidebarEntry> &entries, QWidget *parent)
         section = entry.section;
         addEntry(entry);
     }
+    colourSectionHeaders();
 
     connect(m_list, &QListWidget::itemSelectionChanged, this, &Sidebar::followListSelection);
     m_list->installEventFilter(this);
@@ -104,11 +106,31 @@ void Sidebar::addSection(const QString &header)
 
 void Sidebar::addEntry(const SidebarEntry &entry)
 {
-    auto *item = new QListWidgetItem(symbolIcon(QString::fromLatin1(entry.symbol)),
-                                     tr(entry.title), m_list);
+    auto *item =
+        new QListWidgetItem(symbolIcon(QString::fromLatin1(entry.symbol)), tr(entry.title), m_list);
     item->setData(paneRole, QVariant::fromValue(entry.pane));
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     item->setSizeHint(QSize(0, rowHeight));
+}
+
+// Headers take no input, and the disabled text the style would draw them in cannot be read; they
+// are subdued text instead, readable on the column in either appearance.
+void Sidebar::colourSectionHeaders()
+{
+    const QPalette palette = m_list->palette();
+    const QColor text = Appearance::subduedText(palette.color(QPalette::WindowText), 0.55,
+                                                palette.color(QPalette::Window));
+    for (int row = 0; row < m_list->count(); ++row) {
+        if (m_list->item(row)->flags() == Qt::NoItemFlags)
+            m_list->item(row)->setForeground(text);
+    }
+}
+
+void Sidebar::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        colourSectionHeaders();
+    QWidget::changeEvent(event);
 }
 
 void Sidebar::followListSelection()

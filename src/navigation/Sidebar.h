@@ -31,6 +31,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 signals:
     // The user activated the entry of another pane than the one selected.
@@ -39,6 +40,7 @@ signals:
 private:
     void addSection(const QString &header);
     void addEntry(const SidebarEntry &entry);
+    void colourSectionHeaders();
     void followListSelection();
     void restoreSelection();
 

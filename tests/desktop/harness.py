@@ -61,6 +61,10 @@ class App:
         only frames and dialogs count, since a screen reader passes over a window of any other role."""
         return sorted(node.name for node in self.node.children if node.showing and node.roleName in ("frame", "dialog"))
 
+    def entries(self):
+        """The sidebar's entries, in order: the panes this build has."""
+        return [node.name for node in self.all(lambda node: node.roleName == "list item" and has_state(node, "SELECTABLE"))]
+
     def selected_entries(self):
         return [node.name for node in self.all(lambda node: node.roleName == "list item" and has_state(node, "SELECTED"))]
 

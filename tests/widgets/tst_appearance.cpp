@@ -11,6 +11,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QListWidgetItem>
 
 using namespace Qt::StringLiterals;
@@ -65,6 +66,21 @@ private slots:
         const QPoint edge = field->mapTo(window, QPoint(0, field->height() / 2));
         const int frame = qGray(shot.pixel(edge)), around = qGray(shot.pixel(edge - QPoint(4, 0)));
         QVERIFY2(qAbs(frame - around) >= 10, qPrintable(u"%1 against %2"_s.arg(frame).arg(around)));
+    }
+
+    // Section headers take no input, and the disabled text of the style would not be read.
+    void sectionHeadersStayReadable()
+    {
+        for (const QPalette &palette : {m_light, m_dark}) {
+            QApplication::setPalette(palette);
+            const QListWidget *list = m_app.scene().openMainWindow()->view()->sidebar()->list();
+            const QColor behind = list->palette().color(QPalette::Window);
+            for (int row = 0; row < list->count(); ++row) {
+                if (list->item(row)->flags() == Qt::NoItemFlags)
+                    QVERIFY(Appearance::contrast(list->item(row)->foreground().color(), behind) >=
+                            Appearance::minimumTextContrast);
+            }
+        }
     }
 
     // The guidelines' own example: #767676 is the lightest grey that reads on white.

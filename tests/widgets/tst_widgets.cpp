@@ -70,7 +70,6 @@ private slots:
         QCOMPARE(window->view()->sidebar()->width(), 250);
     }
 
-
     void menusInOrderWithTheirShortcuts()
     {
         QStringList items;

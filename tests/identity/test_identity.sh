@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Gives a copy of the tree another identity with scripts/make-it-yours, then proves the copy works:
+# refused input changes nothing, a second run changes nothing, no tracked file but the licence names
+# the frame, and the copy builds, passes its core and widget tests and a desktop row, and its desktop
+# entry and metainfo validate. The frame's identity is read from its identity file, never spelled.
+set -euo pipefail
+source=$1 work=$2
+tree=$work/tree build=$work/tree/build
+fail() { echo "FAIL: $*" >&2; exit 1; }
+rm -rf "$work" && mkdir -p "$tree"
+
+# The tracked files (and any about to be added), in a repository of their own so git tells what changed.
+(cd "$source" && git ls-files -z --cached --others --exclude-standard | tar --null --ignore-failed-read -T - -cf -) |
+    tar -xf - -C "$tree"
+git -C "$tree" init -q && git -C "$tree" add -A
+changes() { git -C "$tree" add -A --dry-run; }
+old() { sed -n "s/^set(APP_$1 \"\(.*\)\")\$/\1/p" "$source/cmake/Identity.cmake"; }
+name=$(old NAME) organization=$(old ORGANIZATION) id=$(old ID)
+[[ -n $name && -n $organization && -n $id ]] || fail "no name, organisation or id in cmake/Identity.cmake"
+
+echo '<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 64 64"><circle cx="32" cy="32" r="30"/></svg>' >"$work/icon.svg"
+yours=("$tree/scripts/make-it-yours" --name "Zoë's Notes" --organization Quillfeather
+       --app-id org.quillfeather.ZoesNotes --executable zoes-notes --version 2.3.4 --icon "$work/icon.svg")
+
+echo "== refused input changes nothing"
+while read -r option value; do
+    status=0 && "${yours[@]}" "$option" "$value" || status=$?
+    [[ $status == 2 ]] || fail "$option '$value' gave status $status, not 2"
+done <<INPUT
+--app-id notreversedns
+--executable Zoes_Notes
+--name
+--version 2.3
+--icon $source/LICENSE
+INPUT
+[[ -z $(changes) ]] || fail "refused input changed the tree: $(changes)"
+
+echo "== make it yours, twice"
+"${yours[@]}"
+icons=$(git -C "$tree" ls-files resources/appicon resources/macos/app.icns resources/windows/app.ico)
+[[ $(git -C "$tree" diff --name-only -- $icons) == "$icons" ]] || fail "not every icon file was made anew"
+git -C "$tree" add -A && "${yours[@]}"
+[[ -z $(changes) ]] || fail "a second run changed the tree: $(changes)"
+hits=$(git -C "$tree" grep -Iil -F -e "$name" -e "$organization" -e "$id" || true)
+[[ $hits == LICENSE ]] || fail "the frame's identity is still named in: $(echo $hits)"
+
+echo "== configure; the desktop entry and metainfo"
+launcher=() && command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S "$tree" -B "$build" -G Ninja -DAPP_BENCHMARKS=OFF "${launcher[@]}" >/dev/null
+desktop-file-validate "$build/resources/org.quillfeather.ZoesNotes.desktop"
+appstreamcli validate --no-net --explain "$build/resources/org.quillfeather.ZoesNotes.metainfo.xml"
+
+echo "== build what the checks need; core, widget and one desktop test"
+# Each test's executable is a target of the test's name; the app and helpers come through its environment.
+wanted() {
+    ctest --test-dir "$build" --show-only=json-v1 "$@" | python3 -c 'import json, sys
+for test in json.load(sys.stdin)["tests"]:
+    print(test["name"])
+    for p in test.get("properties", []):
+        if p["name"] == "ENVIRONMENT":
+            print("\n".join(value.split("=", 1)[1] for value in p["value"]))'
+}
+wanted -L 'core|widgets' >"$work/wanted" && wanted -R desktop-icewm >>"$work/wanted"
+targets=$(sed "s|^$build/||" "$work/wanted" | grep -Fx -f <(ninja -C "$build" -t targets all | cut -d: -f1) | sort -u)
+cmake --build "$build" --target $targets
+ctest --test-dir "$build" -L 'core|widgets' --output-on-failure
+ctest --test-dir "$build" -R desktop-icewm --output-on-failure
+
+rm -rf "$work"
