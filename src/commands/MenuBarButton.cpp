@@ -1,8 +1,6 @@
 #include "MenuBarButton.h"
 
 #include "MenuBarPopup.h"
-#include "commands/core/PopupPlacement.h"
-#include "common/AuxiliaryWindow.h"
 #include "common/SymbolIcon.h"
 #include "common/core/PrintLine.h"
 #include "windows/AboutWindow.h"
@@ -12,7 +10,6 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QScreen>
 
 using namespace Qt::StringLiterals;
 
@@ -22,9 +19,9 @@ MenuBarButton::MenuBarButton(QObject *parent)
 {
     m_statusMenu->setObjectName(u"statusMenu"_s);
     m_statusMenu->setAccessibleName(appName());
-    // Made now as well, for trays that read the menu before they ever show it.
-    rebuildStatusMenu();
-    connect(m_statusMenu.get(), &QMenu::aboutToShow, this, &MenuBarButton::rebuildStatusMenu);
+    // Made once: a panel that reads the menu over D-Bus rebuilds its own copy whenever the items
+    // change, and the items never change.
+    buildStatusMenu();
 
     // On X11 Qt docks the icon when a tray comes up later or comes back after a restart, so the
     // icon is made even before there is one. Elsewhere no tray now means none: an icon would
@@ -38,8 +35,10 @@ MenuBarButton::MenuBarButton(QObject *parent)
     m_statusItem->setContextMenu(m_statusMenu.get());
     connect(m_statusItem, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
-                if (reason == QSystemTrayIcon::Trigger)
-                    showPopup();
+                // An X11 tray icon reports a click soon after the last one, which may have closed
+                // the popup, as a double click: each click opens or closes it all the same.
+                if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
+                    togglePopup();
             });
     m_statusItem->show();
 }
@@ -50,16 +49,20 @@ MenuBarButton::~MenuBarButton()
     delete m_statusItem;
 }
 
-void MenuBarButton::rebuildStatusMenu()
+void MenuBarButton::buildStatusMenu()
 {
-    m_statusMenu->clear();
-    const auto addItem = [this](const QString &text, const QString &name, Qt::Key key,
-                                void (MenuBarButton::*slot)()) {
+    const auto addItem = [this](const QString &text, const QString &name,
+                                [[maybe_unused]] Qt::Key key, void (MenuBarButton::*slot)()) {
         QAction *action = m_statusMenu->addAction(text);
         action->setObjectName(name);
         connect(action, &QAction::triggered, this, slot);
+#ifdef Q_OS_MACOS
+        // The status menu shows its key equivalents (Command and the key) and they work while
+        // it is open. Elsewhere the menu belongs to no window, so keys would only be a promise;
+        // the menu that Linux panels read over D-Bus gets none: theirs cannot build them.
         action->setShortcut(QKeySequence(Qt::CTRL | key));
         action->setShortcutVisibleInContextMenu(true);
+#endif
     };
     addItem(tr("About..."), u"statusAboutAction"_s, Qt::Key_C, &MenuBarButton::showAbout);
     addItem(tr("Do Stuff"), u"statusDoStuffAction"_s, Qt::Key_D, &MenuBarButton::doStuff);
@@ -69,14 +72,21 @@ void MenuBarButton::rebuildStatusMenu()
 
 MenuBarPopup *MenuBarButton::showPopup()
 {
-    auto *popup = new MenuBarPopup;
+    if (m_popup && m_popup->isVisible())
+        return m_popup;
+    m_popup = new MenuBarPopup;
+    // A tray on D-Bus tells no geometry; the user has just clicked, so the pointer is at the icon.
     QRect anchor = m_statusItem ? m_statusItem->geometry() : QRect();
-    if (!anchor.isValid())
-        anchor = QRect(QCursor::pos(), QSize(1, 1));
-    if (QScreen *screen = screenAt(anchor.center()))
-        popup->move(popupPosition(anchor, popup->size(), screen->availableGeometry()));
-    popup->show();
-    return popup;
+    m_popup->popUp(anchor.isValid() ? anchor : QRect(QCursor::pos(), QSize(1, 1)));
+    return m_popup;
+}
+
+void MenuBarButton::togglePopup()
+{
+    if (m_popup && m_popup->isVisible())
+        m_popup->close();
+    else
+        showPopup();
 }
 
 void MenuBarButton::showAbout()

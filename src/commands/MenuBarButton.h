@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QSystemTrayIcon>
 
 #include <memory>
@@ -9,9 +10,9 @@ class MenuBarPopup;
 class QMenu;
 
 // The application's icon in the desktop's tray, for as long as the application runs. A left click
-// opens the popup, built anew for each click and deleted when it closes; a right click opens the
-// menu, whose items are made anew each time it is about to show. On X11 the icon waits for a tray
-// that comes up later; elsewhere, where the desktop has no tray, there is no icon.
+// opens the popup, built anew each time and deleted when it closes, or closes the one open; a
+// right click opens the menu. On X11 the icon waits for a tray that comes up later; elsewhere,
+// where the desktop has no tray, there is no icon.
 class MenuBarButton final : public QObject
 {
     Q_OBJECT
@@ -23,16 +24,20 @@ public:
     // The tray icon's menu: "About...", "Do Stuff" and "Quit".
     QMenu *statusMenu() const { return m_statusMenu.get(); }
 
+    // The popup that is open, else a new one, shown.
     MenuBarPopup *showPopup();
+    // What a left click does: closes the open popup, else shows one.
+    void togglePopup();
 
     void showAbout();
     void quit();
     void doStuff();
 
 private:
-    void rebuildStatusMenu();
+    void buildStatusMenu();
 
     // A menu is a widget and cannot be a child of this object; the tray icon only borrows it.
     std::unique_ptr<QMenu> m_statusMenu;
     QSystemTrayIcon *m_statusItem = nullptr;
+    QPointer<MenuBarPopup> m_popup;
 };

@@ -2,16 +2,36 @@
 
 #include "AppIdentity.h"
 
+#include "commands/core/PopupPlacement.h"
+#include "common/AuxiliaryWindow.h"
 #include "windows/AboutWindow.h"
 
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// Wayland makes a Qt::Popup a grabbing popup of the window that had the last input, tied to that
+// input's serial, which is never the click on the panel: mutter, which checks it, dismisses the
+// popup at once after the user has clicked in that window, and sway opens it inside that window;
+// before any input it is a titled window of its own. A frameless tool window opens on every
+// activation, where the compositor places it, and closes here when it loses the focus.
+bool popupIsWindow()
+{
+    return QGuiApplication::platformName().startsWith(u"wayland"_s);
+}
+
+} // namespace
+
 MenuBarPopup::MenuBarPopup(QWidget *parent)
-    : QFrame(parent, Qt::Popup)
+    : QFrame(parent, popupIsWindow() ? Qt::Tool | Qt::FramelessWindowHint : Qt::Popup)
 {
     setObjectName(u"menuBarPopup"_s);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -40,4 +60,39 @@ MenuBarPopup::MenuBarPopup(QWidget *parent)
     setFixedSize(contentSize);
     // The keyboard reaches the one thing to do here at once.
     about->setFocus(Qt::PopupFocusReason);
+
+    // A window that never had the focus (a compositor may keep it from a window it did not
+    // launch) still closes when the user turns to another of the application's windows.
+    if (windowType() != Qt::Popup) {
+        connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow *focus) {
+            if (focus && focus != windowHandle())
+                close();
+        });
+    }
+}
+
+void MenuBarPopup::popUp(const QRect &anchor)
+{
+    if (QScreen *screen = screenAt(anchor.center()))
+        move(popupPosition(anchor, size(), screen->availableGeometry()));
+    show();
+    // A Qt::Popup has the keyboard through its grab; a window of its own asks for it.
+    if (windowType() != Qt::Popup)
+        activateWindow();
+}
+
+void MenuBarPopup::changeEvent(QEvent *event)
+{
+    // A shown Qt::Popup counts as active; a window of its own closes when the focus leaves it.
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        close();
+    QFrame::changeEvent(event);
+}
+
+void MenuBarPopup::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Cancel))
+        close();
+    else
+        QFrame::keyPressEvent(event);
 }

@@ -50,6 +50,5 @@ def pytest_runtest_makereport(item, call):
     if report.failed and call.when == "call":
         for app in getattr(item, "apps", []):
             report.sections.append((f"output of {app.process.args[0]}", "\n".join(app.lines + app.errors)))
-        if desktop.X11:
-            (ARTIFACTS / "desktop-failures").mkdir(parents=True, exist_ok=True)
-            desktop.run("import", "-window", "root", ARTIFACTS / "desktop-failures" / f"{item.name}.png")
+        (ARTIFACTS / "desktop-failures").mkdir(parents=True, exist_ok=True)
+        desktop.run("import", "-window", "root", ARTIFACTS / "desktop-failures" / f"{item.name}.png")

@@ -3,12 +3,15 @@ bus from python3-dbusmock with the accessibility bus on it, then the window syst
 TEST_DESKTOP names. A new desktop is a branch in start_desktop and a row in CMakeLists.txt."""
 
 import contextlib
+import json
 import os
 import re
+import shutil
 import signal
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 from pathlib import Path
 
@@ -16,12 +19,28 @@ import dbus
 from dbusmock import MOCK_IFACE, DBusTestCase
 
 # "icewm": X11 with icewm's XEmbed tray; "sni": X11 and icewm with a StatusNotifierItem panel on the
-# bus, as KDE's and GNOME's are; "weston": Wayland, with that panel, driven through AT-SPI alone.
-DESKTOP = os.environ["TEST_DESKTOP"]
-X11 = DESKTOP != "weston"
-NEEDED = ("Xvfb", "icewm", "xdotool", "xwininfo", "xprop") if X11 else ("weston",)
+# bus, as KDE's and GNOME's are; "weston": Wayland, with that panel; "sway": Wayland, wlroots, with
+# waybar's tray as the panel's host. Every desktop runs on an Xvfb of its own: a compositor as a
+# window there, through its X11 backend, whose pointer and keyboard xdotool drives as a user's.
+DESKTOP = os.environ.get("TEST_DESKTOP", "icewm")
+X11 = DESKTOP not in ("weston", "sway")
+NEEDED = ("Xvfb", "xdotool") + {"weston": ("weston",), "sway": ("sway", "waybar", "setpriv")}.get(
+    DESKTOP, ("icewm", "xwininfo", "xprop"))
 WATCHER = "org.kde.StatusNotifierWatcher"
-CLEANUP = contextlib.ExitStack()  # what start_desktop starts, ended after the last scenario
+CLEANUP = contextlib.ExitStack()  # what start_desktop starts, ended after the last test
+PANEL_ERRORS = []  # what waybar prints on standard error
+
+
+def follow(stream, lines=None):
+    """The stream's lines, appended to the returned list (or the one given) as they are written."""
+    lines = [] if lines is None else lines
+
+    def read():
+        for raw in iter(stream.readline, b""):
+            lines.append(raw.decode("utf-8", "replace").rstrip("\n"))
+
+    threading.Thread(target=read, daemon=True).start()
+    return lines
 
 
 def wait_until(predicate, what, timeout=10, interval=0.05):
@@ -35,8 +54,9 @@ def wait_until(predicate, what, timeout=10, interval=0.05):
 
 
 def spawn(*command, **options):
-    process = subprocess.Popen(list(map(str, command)), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                               start_new_session=True, **options)
+    """Starts a part of the desktop, ended again with it."""
+    options = {"stdout": subprocess.DEVNULL, "stderr": subprocess.DEVNULL, **options}
+    process = subprocess.Popen(list(map(str, command)), start_new_session=True, **options)
     CLEANUP.callback(lambda: process.poll() is None and os.killpg(process.pid, signal.SIGTERM))
     return process
 
@@ -50,13 +70,14 @@ def start_desktop():
     for name in ("DISPLAY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS"):
         os.environ.pop(name, None)
     os.environ["XDG_RUNTIME_DIR"] = CLEANUP.enter_context(tempfile.TemporaryDirectory(prefix="desktop-"))
-    if X11:
-        os.environ["DISPLAY"] = start_x_server()
-    else:
+    os.environ["DISPLAY"] = start_x_server()
+    if DESKTOP == "weston":
         os.environ["WAYLAND_DISPLAY"] = "wayland-test"
-        spawn("weston", "--backend=headless-backend.so", "--socket=wayland-test", "--use-pixman", "--debug",
+        spawn("weston", "--backend=x11-backend.so", "--socket=wayland-test", "--use-pixman", "--debug",
               "--width=1280", "--height=800", "--idle-time=0")
         wait_until(lambda: Path(os.environ["XDG_RUNTIME_DIR"], "wayland-test").exists(), "weston", timeout=15)
+    elif DESKTOP == "sway":
+        start_sway()
     DBusTestCase.start_session_bus()
     CLEANUP.callback(DBusTestCase.tearDownClass)
     spawn("/usr/libexec/at-spi-bus-launcher", "--launch-immediately")
@@ -66,17 +87,42 @@ def start_desktop():
         start_window_manager()
 
 
+def start_sway():
+    """sway, which will not run as root, as nobody with a runtime folder of its own; the suite's own
+    clients reach its sockets by their paths."""
+    folder = Path(tempfile.mkdtemp(prefix="sway-"))
+    CLEANUP.callback(shutil.rmtree, folder, ignore_errors=True)
+    (folder / "config").write_text("output X11-1 resolution 1280x800\nxwayland disable\n")
+    shutil.chown(folder, "nobody")
+    spawn("setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups", "sway", "--config", folder / "config",
+          env=dict(os.environ, XDG_RUNTIME_DIR=str(folder), WLR_BACKENDS="x11", WLR_RENDERER="pixman"))
+    os.environ["SWAYSOCK"] = str(wait_until(lambda: next(folder.glob("sway-ipc.*"), None), "sway", timeout=15))
+    os.environ["WAYLAND_DISPLAY"] = str(next(folder.glob("wayland-[0-9]")))
+
+
+def start_waybar():
+    """waybar with its tray alone, a real StatusNotifierItem host with its own watcher (it takes the name
+    from any other): the bar is 30 pixels high at the top, the one item at its right end."""
+    config = Path(os.environ["XDG_RUNTIME_DIR"], "waybar.json")
+    config.write_text(json.dumps({"height": 30, "modules-right": ["tray"], "tray": {"icon-size": 20}}))
+    follow(spawn("waybar", "--config", config, stderr=subprocess.PIPE).stderr, PANEL_ERRORS)
+    DBusTestCase.wait_for_bus_object(WATCHER, "/StatusNotifierWatcher")
+
+
 def start_panel():
     """The StatusNotifierWatcher of a panel such as KDE's, GNOME's AppIndicator or waybar: items register
-    with it, and the calls it logs tell the suite where each item is (see SniTray in harness.py)."""
+    with it, and the list it keeps tells the suite where each item is (see SniTray in harness.py)."""
+    if DESKTOP == "sway":
+        return start_waybar()
     spawn(sys.executable, "-m", "dbusmock", WATCHER, "/StatusNotifierWatcher", WATCHER)
     DBusTestCase.wait_for_bus_object(WATCHER, "/StatusNotifierWatcher")
     mock = dbus.Interface(dbus.SessionBus().get_object(WATCHER, "/StatusNotifierWatcher"), MOCK_IFACE)
     # Qt reads the host's presence through the introspected properties before it shows an item there.
     mock.AddProperties(WATCHER, {"IsStatusNotifierHostRegistered": True, "ProtocolVersion": dbus.Int32(0),
                                  "RegisteredStatusNotifierItems": dbus.Array([], signature="s")})
-    mock.AddMethods(WATCHER, [(method, "s", "", "") for method in ("RegisterStatusNotifierItem",
-                                                                   "RegisterStatusNotifierHost")])
+    mock.AddMethods(WATCHER, [
+        ("RegisterStatusNotifierItem", "s", "", f"self.props['{WATCHER}']['RegisteredStatusNotifierItems'] += args"),
+        ("RegisterStatusNotifierHost", "s", "", "")])
 
 
 def start_x_server():
@@ -130,3 +176,36 @@ def key(window, *keys):
 
 def size(window):
     return tuple(map(int, re.search(r"Geometry: (\d+)x(\d+)", xdotool("getwindowgeometry", window)).groups()))
+
+
+def click_at(x, y, button=1):
+    # No --sync: it waits forever when the pointer is already there, and the server handles the
+    # move before the click anyway.
+    xdotool("mousemove", x, y, "click", button)
+
+
+def geometry(window):
+    shell = dict(line.split("=") for line in xdotool("getwindowgeometry", "--shell", window).split())
+    return tuple(int(shell[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
+
+
+def centre(window):
+    x, y, width, height = geometry(window)
+    return x + width // 2, y + height // 2
+
+
+def shown_windows(pid):
+    """The process's windows that the Wayland compositor shows, as (x, y, width, height) on its output."""
+    if DESKTOP == "sway":
+        def walk(node):
+            yield node
+            for child in node["nodes"] + node["floating_nodes"]:
+                yield from walk(child)
+
+        return [tuple(node["rect"][key] for key in ("x", "y", "width", "height"))
+                for node in walk(json.loads(run("swaymsg", "--raw", "--type", "get_tree")))
+                if node.get("pid") == pid and node.get("visible")]
+    views = re.findall(r"xdg_toplevel, PID (\d+),.*\n\s*position: \((-?\d+), (-?\d+)\) -> \((-?\d+), (-?\d+)\)",
+                       run("weston-debug", "scene-graph"))
+    return [(x, y, right - x, bottom - y) for owner, x, y, right, bottom in (map(int, view) for view in views)
+            if owner == pid]

@@ -11,10 +11,10 @@ import tempfile
 
 import dbus
 import pyatspi
-from dbusmock import MOCK_IFACE
 from dogtail.config import config
 
-from desktop import DESKTOP, WATCHER, X11, activate, run, title, wait_until, xdotool
+from desktop import (WATCHER, X11, activate, centre, click_at, follow, geometry, run, shown_windows, title, wait_until,
+                     xdotool)
 
 config.checkForA11y = False  # it asks GNOME's settings, which this desktop has not
 config.logDebugToFile = config.logDebugToStdOut = False
@@ -112,8 +112,16 @@ class App:
         return wait_until(lambda: next((node for node in self.node.children if re.search(pattern, node.name)),
                                        None), f"a window {pattern}")
 
+    def main_window(self):
+        return self.window(f"^{re.escape(NAME)}$")
+
+    def shown(self):
+        """Where this app's windows show, (x, y, width, height), as the window system has placed them."""
+        return [geometry(window) for kind in ("managed", "popup") for window in self.windows(kind=kind)] if X11 \
+            else shown_windows(self.process.pid)
+
     def tray(self):
-        return XEmbedTray(self) if DESKTOP == "icewm" else SniTray(self)
+        return {"icewm": XEmbedTray, "sway": WaybarTray}.get(os.environ["TEST_DESKTOP"], SniTray)(self)
 
     def kill(self):
         with contextlib.suppress(ProcessLookupError):  # ended already
@@ -161,14 +169,15 @@ class SniTray:
 
     def wait_for_icon(self):
         """The app's item, once it has registered with the panel's watcher."""
-        watcher = dbus.Interface(self.bus.get_object(WATCHER, "/StatusNotifierWatcher"), MOCK_IFACE)
-        bus = dbus.Interface(self.bus.get_object("org.freedesktop.DBus", "/org/freedesktop/DBus"), "org.freedesktop.DBus")
+        watcher = self.bus.get_object(WATCHER, "/StatusNotifierWatcher")
 
-        def registered():  # items of apps that have ended are still in the log, and no longer on the bus
-            for _, (service,) in watcher.GetMethodCalls("RegisterStatusNotifierItem"):
-                with contextlib.suppress(dbus.DBusException):
-                    if bus.GetConnectionUnixProcessID(service) == self.app.process.pid:
-                        return self.bus.get_object(service, "/StatusNotifierItem")
+        def registered():
+            for item in watcher.Get(WATCHER, "RegisteredStatusNotifierItems", dbus_interface=dbus.PROPERTIES_IFACE):
+                service, _, path = item.partition("/")  # a service's name, and the item's path unless it is the usual
+                with contextlib.suppress(dbus.DBusException):  # an item of an app that has ended
+                    if self.bus.call_blocking("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+                                              "GetConnectionUnixProcessID", "s", [service]) == self.app.process.pid:
+                        return self.bus.get_object(service, "/" + (path or "StatusNotifierItem"))
 
         return wait_until(registered, "the app's item registered with the panel")
 
@@ -191,3 +200,30 @@ class SniTray:
 
     def activate(self):
         self.wait_for_icon().Activate(640, 0, dbus_interface="org.kde.StatusNotifierItem")
+
+
+class WaybarTray(SniTray):
+    """waybar's tray, a real host of the item: its icon clicked with the pointer, and the menu that it
+    builds from the exported one chosen from as a screen reader does (GTK on Wayland tells no screen
+    positions)."""
+
+    clicks = 0
+
+    def wait_for_icon(self):
+        item = super().wait_for_icon()
+        tree.root.application("waybar").child(roleName="icon")  # shown in the bar
+        return item
+
+    def click(self, button):
+        # The bar's one item, 20 pixels wide at its right end (see start_waybar in desktop.py). GTK takes
+        # a click where the last one was, soon after it, as a double click, which waybar passes over.
+        self.clicks += 1
+        click_at(1252 + 14 * (self.clicks % 2), 15, button)
+
+    def activate(self):
+        self.wait_for_icon()
+        self.click(1)
+
+    def choose(self, label):
+        self.click(3)
+        tree.root.application("waybar").child(label, "menu item").doActionNamed("click")
