@@ -18,7 +18,7 @@ from dbusmock import MOCK_IFACE, DBusTestCase
 # "icewm": X11 with icewm's XEmbed tray; "sni": X11 and icewm with a StatusNotifierItem panel on the
 # bus, as KDE's and GNOME's are; "weston": Wayland, with that panel, driven through AT-SPI alone.
 DESKTOP = os.environ["TEST_DESKTOP"]
-X11 = DESKTOP != "weston"
+X11 = DESKTOP in ("icewm", "sni")
 NEEDED = ("Xvfb", "icewm", "xdotool", "xwininfo", "xprop") if X11 else ("weston",)
 WATCHER = "org.kde.StatusNotifierWatcher"
 CLEANUP = contextlib.ExitStack()  # what start_desktop starts, ended after the last scenario
