@@ -23,7 +23,7 @@ from dbusmock import MOCK_IFACE, DBusTestCase
 # waybar's tray as the panel's host. Every desktop runs on an Xvfb of its own: a compositor as a
 # window there, through its X11 backend, whose pointer and keyboard xdotool drives as a user's.
 DESKTOP = os.environ.get("TEST_DESKTOP", "icewm")
-X11 = DESKTOP not in ("weston", "sway")
+X11 = DESKTOP in ("icewm", "sni")
 NEEDED = ("Xvfb", "xdotool") + {"weston": ("weston",), "sway": ("sway", "waybar", "setpriv")}.get(
     DESKTOP, ("icewm", "xwininfo", "xprop"))
 WATCHER = "org.kde.StatusNotifierWatcher"
