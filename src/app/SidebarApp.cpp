@@ -2,6 +2,7 @@
 
 #include "MainWindow.h"
 #include "Platform.h"
+#include "common/SymbolIcon.h"
 #include "windows/core/BundleInfo.h"
 
 using namespace Qt::StringLiterals;
@@ -26,8 +27,7 @@ SidebarApp::SidebarApp(int &argc, char **argv)
     : m_application(configured(argc), argv)
     , m_scene(m_preferences)
 {
-    QApplication::setWindowIcon(
-        QIcon(u":/appicon/"_s + QStringLiteral(PILLOWROCK_APP_ID) + u".svg"_s));
+    QApplication::setWindowIcon(applicationIcon());
 }
 
 bool SidebarApp::handOver()
