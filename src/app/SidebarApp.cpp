@@ -2,6 +2,7 @@
 
 #include "MainWindow.h"
 #include "Platform.h"
+#include "common/DeferredIconStyle.h"
 #include "common/SymbolIcon.h"
 #include "windows/core/BundleInfo.h"
 
@@ -27,6 +28,7 @@ SidebarApp::SidebarApp(int &argc, char **argv)
     : m_application(configured(argc), argv)
     , m_scene(m_preferences)
 {
+    QApplication::setStyle(new DeferredIconStyle(QApplication::style()));
     QApplication::setWindowIcon(applicationIcon());
 }
 
