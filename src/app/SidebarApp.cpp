@@ -46,7 +46,6 @@ bool SidebarApp::handOver()
 
 int SidebarApp::exec()
 {
-    m_scene.openMainWindow();
-    m_delegate.finishLaunching();
+    m_delegate.finishLaunching(m_scene.openMainWindow());
     return QApplication::exec();
 }
