@@ -16,6 +16,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// QIcon::pixmap hands an engine's scaledPixmap the size in device pixels before Qt 6.8, and in
+// device-independent pixels since.
+constexpr bool scaledSizeInDevicePixels = QT_VERSION < QT_VERSION_CHECK(6, 8, 0);
+
 class SymbolIconEngine final : public QIconEngine
 {
 public:
@@ -24,21 +28,32 @@ public:
         , m_svg(std::move(svg))
     {}
 
-    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State) override
     {
         const qreal scale = painter->device()->devicePixelRatio();
-        painter->drawPixmap(rect, scaledPixmap(rect.size(), mode, state, scale));
+        painter->drawPixmap(rect, rendered(rect.size() * scale, mode, scale));
     }
 
-    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State) override
     {
-        return scaledPixmap(size, mode, state, 1.0);
+        return rendered(size, mode, 1.0);
     }
 
-    // Drawn once per size, mode and colour: a list or toolbar repaints its icons on every hover.
     QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State, qreal scale) override
     {
-        const QSize pixels = size * scale;
+        return rendered(scaledSizeInDevicePixels ? size : size * scale, mode, scale);
+    }
+
+    QIconEngine *clone() const override { return new SymbolIconEngine(m_name, m_svg); }
+    QString key() const override { return u"pillowrock-symbol"_s; }
+    // Drawn here, not taken from a theme: a name would send a StatusNotifierItem panel looking for
+    // it in its own theme, which shows a missing icon rather than the pixels.
+    QString iconName() override { return {}; }
+
+private:
+    // Drawn once per size, mode and colour: a list or toolbar repaints its icons on every hover.
+    QPixmap rendered(const QSize &pixels, QIcon::Mode mode, qreal scale)
+    {
         const QColor colour = tint(mode);
         const QString cacheKey = u"pillowrock-symbol:%1:%2x%3:%4"_s.arg(m_name)
                                      .arg(pixels.width())
@@ -57,13 +72,6 @@ public:
         return pixmap;
     }
 
-    QIconEngine *clone() const override { return new SymbolIconEngine(m_name, m_svg); }
-    QString key() const override { return u"pillowrock-symbol"_s; }
-    // Drawn here, not taken from a theme: a name would send a StatusNotifierItem panel looking for
-    // it in its own theme, which shows a missing icon rather than the pixels.
-    QString iconName() override { return {}; }
-
-private:
     static QColor tint(QIcon::Mode mode)
     {
         const QPalette palette = QGuiApplication::palette();
