@@ -4,6 +4,8 @@
 
 #include "MainWindow.h"
 #include "Platform.h"
+#include "common/DeferredIconStyle.h"
+#include "common/SymbolIcon.h"
 #include "windows/core/BundleInfo.h"
 
 using namespace Qt::StringLiterals;
@@ -28,7 +30,8 @@ SidebarApp::SidebarApp(int &argc, char **argv)
     : m_application(configured(argc), argv)
     , m_scene(m_preferences)
 {
-    QApplication::setWindowIcon(QIcon(u":/appicon/app.svg"_s));
+    QApplication::setStyle(new DeferredIconStyle(QApplication::style()));
+    QApplication::setWindowIcon(applicationIcon());
 }
 
 bool SidebarApp::handOver()
@@ -45,7 +48,6 @@ bool SidebarApp::handOver()
 
 int SidebarApp::exec()
 {
-    m_scene.openMainWindow();
-    m_delegate.finishLaunching();
+    m_delegate.finishLaunching(m_scene.openMainWindow());
     return QApplication::exec();
 }

@@ -6,3 +6,6 @@
 QFont scaledFont(QFont font, qreal factor);
 // The large bold face of a window's headline, derived from the body font.
 QFont titleFont(const QFont &body);
+// The body font in its medium weight; the body font itself where its family has no face nearer to
+// that weight than the body's own, which Qt would draw for it there.
+QFont mediumFont(const QFont &body);

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 
 #include <memory>
@@ -15,41 +16,62 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// QIcon::pixmap hands an engine's scaledPixmap the size in device pixels before Qt 6.8, and in
+// device-independent pixels since.
+constexpr bool scaledSizeInDevicePixels = QT_VERSION < QT_VERSION_CHECK(6, 8, 0);
+
 class SymbolIconEngine final : public QIconEngine
 {
 public:
-    explicit SymbolIconEngine(QByteArray svg)
-        : m_svg(std::move(svg))
+    SymbolIconEngine(QString name, QByteArray svg)
+        : m_name(std::move(name))
+        , m_svg(std::move(svg))
     {}
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State) override
     {
-        rendererFor(tint(mode)).render(painter, rect);
+        const qreal scale = painter->device()->devicePixelRatio();
+        painter->drawPixmap(rect, rendered(rect.size() * scale, mode, scale));
     }
 
-    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State) override
     {
-        return scaledPixmap(size, mode, state, 1.0);
+        return rendered(size, mode, 1.0);
     }
 
-    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
-                         qreal scale) override
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State, qreal scale) override
     {
-        QPixmap pixmap(size * scale);
-        pixmap.setDevicePixelRatio(scale);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        paint(&painter, QRect(QPoint(), size), mode, state);
-        return pixmap;
+        return rendered(scaledSizeInDevicePixels ? size : size * scale, mode, scale);
     }
 
-    QIconEngine *clone() const override { return new SymbolIconEngine(m_svg); }
+    QIconEngine *clone() const override { return new SymbolIconEngine(m_name, m_svg); }
     QString key() const override { return u"symbol"_s; }
     // Drawn here, not taken from a theme: a name would send a StatusNotifierItem panel looking for
     // it in its own theme, which shows a missing icon rather than the pixels.
     QString iconName() override { return {}; }
 
 private:
+    // Drawn once per size, mode and colour: a list or toolbar repaints its icons on every hover.
+    QPixmap rendered(const QSize &pixels, QIcon::Mode mode, qreal scale)
+    {
+        const QColor colour = tint(mode);
+        const QString cacheKey = u"symbol:%1:%2x%3:%4"_s.arg(m_name)
+                                     .arg(pixels.width())
+                                     .arg(pixels.height())
+                                     .arg(colour.rgba());
+        QPixmap pixmap;
+        if (!QPixmapCache::find(cacheKey, &pixmap)) {
+            pixmap = QPixmap(pixels);
+            pixmap.fill(Qt::transparent);
+            QPainter painter(&pixmap);
+            rendererFor(colour).render(&painter, QRectF(QPointF(), pixels));
+            painter.end();
+            QPixmapCache::insert(cacheKey, pixmap);
+        }
+        pixmap.setDevicePixelRatio(scale);
+        return pixmap;
+    }
+
     static QColor tint(QIcon::Mode mode)
     {
         const QPalette palette = QGuiApplication::palette();
@@ -73,16 +95,31 @@ private:
         return *found->second;
     }
 
+    QString m_name;
     QByteArray m_svg;
     std::unordered_map<QRgb, std::unique_ptr<QSvgRenderer>> m_renderers;
 };
+
+QByteArray contentsOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 } // namespace
 
 QIcon symbolIcon(const QString &name)
 {
-    QFile file(u":/icons/"_s + name + u".svg"_s);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray svg = contentsOf(u":/icons/"_s + name + u".svg"_s);
+    if (svg.isEmpty())
         return {};
-    return QIcon(new SymbolIconEngine(file.readAll()));
+    return QIcon(new SymbolIconEngine(name, std::move(svg)));
+}
+
+QIcon applicationIcon()
+{
+    // Drawn by the same engine as the symbols: Qt's SVG icon engine is a plugin to load, and it
+    // parses the file again for every size that the window manager is given.
+    const QString name = u"app"_s;
+    return QIcon(new SymbolIconEngine(name, contentsOf(u":/appicon/"_s + name + u".svg"_s)));
 }

@@ -8,3 +8,6 @@
 // legible when the appearance switches between light and dark; fixed-colour symbols keep theirs.
 // A name without an SVG gives a null icon.
 QIcon symbolIcon(const QString &name);
+
+// The application's icon, drawn from its SVG at whatever size is asked for.
+QIcon applicationIcon();

@@ -49,9 +49,7 @@ SidebarFooter::SidebarFooter(QWidget *parent)
     setFixedHeight(boxHeight);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 
-    QFont titleFont = font();
-    titleFont.setWeight(QFont::Medium);
-    m_title = footerLabel(tr("Sidebar Footer"), titleFont, this);
+    m_title = footerLabel(tr("Sidebar Footer"), mediumFont(font()), this);
     m_title->setObjectName(u"sidebarFooterTitle"_s);
 
     // A footnote is a step or two below the body text.
