@@ -20,7 +20,7 @@ function(app_xml_escaped out value)
 endfunction()
 
 foreach(name IN ITEMS NAME EXECUTABLE ORGANIZATION ORGANIZATION_FOLDER ID VERSION BUILD_NUMBER
-                      COPYRIGHT_HOLDER COPYRIGHT COPYRIGHT_DE HOMEPAGE CONTACT)
+                      COPYRIGHT_HOLDER COPYRIGHT COPYRIGHT_DE)
     app_quoted(APP_${name}_QUOTED "${APP_${name}}")
 endforeach()
 foreach(name IN ITEMS NAME COPYRIGHT_HOLDER COPYRIGHT SUMMARY)
