@@ -94,6 +94,16 @@ void BM_Reference(benchmark::State &state)
 BENCHMARK(BM_Serialize)->Arg(1)->Arg(1000)->Arg(1000000);
 BENCHMARK(BM_Reference)->Arg(1)->Arg(1000)->Arg(1000000);
 
+// Google Benchmark 1.8 replaced Run::error_occurred with Run::skipped.
+template<typename Run>
+bool didNotRun(const Run &run)
+{
+    if constexpr (requires { run.skipped; })
+        return static_cast<unsigned>(run.skipped) != 0;
+    else
+        return run.error_occurred;
+}
+
 // Prints the usual table, then serialiser time over reference time for each row count.
 class RatioReporter final : public benchmark::ConsoleReporter
 {
@@ -106,7 +116,7 @@ public:
     {
         ConsoleReporter::ReportRuns(runs);
         for (const Run &run : runs) {
-            if (run.run_type != Run::RT_Iteration || run.error_occurred)
+            if (run.run_type != Run::RT_Iteration || didNotRun(run))
                 continue;
             const std::string name = run.benchmark_name();
             const auto slash = name.find('/');

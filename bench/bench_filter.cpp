@@ -8,6 +8,8 @@
 
 #include <random>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QStringList generatedNames(int count)
@@ -33,8 +35,8 @@ QStringList generatedNames(int count)
 // What a user types, one keystroke at a time, then deletes again.
 const QStringList &keystrokes()
 {
-    static const QStringList texts{u"o"_qs, u"ol"_qs, u"ola"_qs, u"ol"_qs, u"o"_qs,
-                                   u""_qs,  u"H"_qs,  u"Ho"_qs,  u"H"_qs,  u""_qs};
+    static const QStringList texts{u"o"_s, u"ol"_s, u"ola"_s, u"ol"_s, u"o"_s,
+                                   u""_s,  u"H"_s,  u"Ho"_s,  u"H"_s,  u""_s};
     return texts;
 }
 

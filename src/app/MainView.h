@@ -1,10 +1,10 @@
 #pragma once
 
+#include "navigation/Pane.h"
 #include "navigation/core/SidebarPane.h"
 
 #include <QWidget>
 
-class Pane;
 class Preferences;
 class QAction;
 class QSplitter;

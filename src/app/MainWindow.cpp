@@ -4,6 +4,8 @@
 #include "commands/EditCommands.h"
 #include "commands/ExportCommands.h"
 #include "commands/MyCommands.h"
+#include "common/core/RunningQt.h"
+#include "common/core/SettingsValue.h"
 #include "navigation/Pane.h"
 #include "window/AlwaysOnTop.h"
 #include "windows/AboutCommand.h"
@@ -83,9 +85,11 @@ void MainWindow::closeEvent(QCloseEvent *event)
 void MainWindow::restoreWindowState()
 {
     // Qt brings a frame left on a screen that is gone back onto one, and keeps the default size
-    // for data it cannot read; it does not shrink a frame that a smaller screen cannot hold.
+    // for data it cannot read; before Qt 6.8 it does not shrink a frame that a smaller screen
+    // cannot hold.
     const QSettings state = windowStateFile();
-    if (restoreGeometry(state.value(geometryKey).toByteArray())) {
+    if (restoreGeometry(settingsValue(state, geometryKey).toByteArray()) &&
+        !RunningQt::restoreGeometryFitsScreen()) {
         const QScreen *screen = QGuiApplication::screenAt(geometry().center());
         const QRect room = (screen ? screen : this->screen())->availableGeometry();
         QRect frame = geometry();
@@ -94,7 +98,7 @@ void MainWindow::restoreWindowState()
                      std::clamp(frame.y(), room.top(), room.bottom() + 1 - frame.height()));
         setGeometry(frame);
     }
-    m_view->restoreColumns(state.value(columnsKey).toByteArray());
+    m_view->restoreColumns(settingsValue(state, columnsKey).toByteArray());
 }
 
 void MainWindow::saveWindowState()

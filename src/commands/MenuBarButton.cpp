@@ -3,6 +3,7 @@
 #include "MenuBarPopup.h"
 #include "common/SymbolIcon.h"
 #include "common/core/PrintLine.h"
+#include "common/core/RunningQt.h"
 #include "windows/AboutWindow.h"
 #include "windows/core/BundleInfo.h"
 
@@ -23,10 +24,11 @@ MenuBarButton::MenuBarButton(QObject *parent)
     // change, and the items never change.
     buildStatusMenu();
 
-    // On X11 Qt docks the icon when a tray comes up later or comes back after a restart, so the
-    // icon is made even before there is one. Elsewhere no tray now means none: an icon would
-    // only warn.
-    if (!QSystemTrayIcon::isSystemTrayAvailable() && QGuiApplication::platformName() != u"xcb"_s)
+    // On X11, and on a StatusNotifierItem panel from Qt 6.8, Qt shows the icon when a tray comes
+    // up later or comes back after a restart, so the icon is made even before there is one.
+    // Elsewhere no tray now means none: an icon would only warn.
+    if (!QSystemTrayIcon::isSystemTrayAvailable() && QGuiApplication::platformName() != u"xcb"_s &&
+        !RunningQt::trayIconWaitsForPanel())
         return;
     m_statusItem = new QSystemTrayIcon(symbolIcon(u"hammer.circle.fill"_s), this);
     m_statusItem->setObjectName(u"statusItem"_s);

@@ -1,8 +1,6 @@
 #include "Appearance.h"
 
-#include <QGuiApplication>
 #include <QPalette>
-#include <QStyleHints>
 
 #include <algorithm>
 #include <cmath>
@@ -11,18 +9,9 @@ namespace Appearance {
 
 bool isDark(const QPalette &palette)
 {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
-    if (QGuiApplication::palette() == palette) {
-        switch (QGuiApplication::styleHints()->colorScheme()) {
-        case Qt::ColorScheme::Dark:
-            return true;
-        case Qt::ColorScheme::Light:
-            return false;
-        case Qt::ColorScheme::Unknown:
-            break;
-        }
-    }
-#endif
+    // The palette, not QStyleHints::colorScheme: the colours drawn are the palette's, and a
+    // platform theme may report a scheme its palette does not follow (Qt 6.8's GTK theme reports
+    // Light for a dark GTK theme when the desktop states no preference).
     const QColor window = palette.color(QPalette::Window);
     const QColor text = palette.color(QPalette::WindowText);
     return window.lightness() < text.lightness();

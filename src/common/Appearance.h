@@ -6,8 +6,7 @@ class QPalette;
 
 namespace Appearance {
 
-// Whether the given palette belongs to a dark appearance. Qt 6.4 has no colour-scheme API, so the
-// window colour decides; newer Qt asks the platform's style hints first.
+// Whether the given palette belongs to a dark appearance: its text is lighter than its window.
 bool isDark(const QPalette &palette);
 
 // What text needs against what is behind it to be read (WCAG's level AA for body text).

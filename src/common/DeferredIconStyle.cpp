@@ -1,5 +1,7 @@
 #include "DeferredIconStyle.h"
 
+#include "common/core/RunningQt.h"
+
 #include <QGuiApplication>
 #include <QIconEngine>
 #include <QPointer>
@@ -27,7 +29,13 @@ public:
     }
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
     {
-        return icon().pixmap(size, mode, state);
+        return icon().pixmap(size, 1.0, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override
+    {
+        const QSize logical = RunningQt::iconEngineSizeInDevicePixels() ? size / scale : size;
+        return icon().pixmap(logical, scale, mode, state);
     }
     QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
     {

@@ -1,5 +1,7 @@
 #include "SymbolIcon.h"
 
+#include "common/core/RunningQt.h"
+
 #include <QFile>
 #include <QGuiApplication>
 #include <QIconEngine>
@@ -15,10 +17,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// QIcon::pixmap hands an engine's scaledPixmap the size in device pixels before Qt 6.8, and in
-// device-independent pixels since.
-constexpr bool scaledSizeInDevicePixels = QT_VERSION < QT_VERSION_CHECK(6, 8, 0);
 
 class SymbolIconEngine final : public QIconEngine
 {
@@ -41,7 +39,8 @@ public:
 
     QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State, qreal scale) override
     {
-        return rendered(scaledSizeInDevicePixels ? size : size * scale, mode, scale);
+        return rendered(RunningQt::iconEngineSizeInDevicePixels() ? size : size * scale, mode,
+                        scale);
     }
 
     QIconEngine *clone() const override { return new SymbolIconEngine(m_name, m_svg); }

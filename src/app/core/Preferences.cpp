@@ -3,6 +3,7 @@
 #include "AppIdentity.h"
 
 #include "common/core/PrintLine.h"
+#include "common/core/SettingsValue.h"
 
 #include <QMetaType>
 #include <QSettings>
@@ -115,7 +116,7 @@ QVariant Preferences::value(QLatin1StringView key) const
     const PreferenceKey &entry = keyEntry(key);
     if (const auto unsaved = m_unsaved.constFind(key); unsaved != m_unsaved.cend())
         return *unsaved;
-    return accepted(entry, m_settings->value(key)).value_or(entry.defaultValue);
+    return accepted(entry, settingsValue(*m_settings, key)).value_or(entry.defaultValue);
 }
 
 // Whether the value changed; an unchanged value is neither written nor synced.
