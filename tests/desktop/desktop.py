@@ -29,6 +29,7 @@ NEEDED = ("Xvfb", "xdotool") + {"weston": ("weston",), "sway": ("sway", "waybar"
 WATCHER = "org.kde.StatusNotifierWatcher"
 CLEANUP = contextlib.ExitStack()  # what start_desktop starts, ended after the last test
 PANEL_ERRORS = []  # what waybar prints on standard error
+WATCHER_PROCESS = None  # the panel's watcher, where the suite plays the panel
 
 
 def follow(stream, lines=None):
@@ -114,7 +115,8 @@ def start_panel():
     with it, and the list it keeps tells the suite where each item is (see SniTray in harness.py)."""
     if DESKTOP == "sway":
         return start_waybar()
-    spawn(sys.executable, "-m", "dbusmock", WATCHER, "/StatusNotifierWatcher", WATCHER)
+    global WATCHER_PROCESS
+    WATCHER_PROCESS = spawn(sys.executable, "-m", "dbusmock", WATCHER, "/StatusNotifierWatcher", WATCHER)
     DBusTestCase.wait_for_bus_object(WATCHER, "/StatusNotifierWatcher")
     mock = dbus.Interface(dbus.SessionBus().get_object(WATCHER, "/StatusNotifierWatcher"), MOCK_IFACE)
     # Qt reads the host's presence through the introspected properties before it shows an item there.
@@ -123,6 +125,19 @@ def start_panel():
     mock.AddMethods(WATCHER, [
         ("RegisterStatusNotifierItem", "s", "", f"self.props['{WATCHER}']['RegisteredStatusNotifierItems'] += args"),
         ("RegisterStatusNotifierHost", "s", "", "")])
+
+
+@contextlib.contextmanager
+def panel_started_later():
+    """No StatusNotifierItem panel for the block, and one after it, as when a session's panel is late."""
+    os.killpg(WATCHER_PROCESS.pid, signal.SIGTERM)
+    WATCHER_PROCESS.wait()
+    bus = dbus.SessionBus()
+    wait_until(lambda: not bus.name_has_owner(WATCHER), "the panel gone")
+    try:
+        yield
+    finally:
+        start_panel()
 
 
 def start_x_server():

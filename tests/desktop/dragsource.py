@@ -6,6 +6,7 @@ from pathlib import Path
 
 import gi
 
+gi.require_version("Gdk", "3.0")  # every typelib pinned: GTK 4's may be installed too
 gi.require_version("Gtk", "3.0")
 from gi.repository import Gdk, Gtk  # noqa: E402
 

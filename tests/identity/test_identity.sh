@@ -45,8 +45,7 @@ hits=$(git -C "$tree" grep -Iil -F -e "$name" -e "$organization" -e "$id" || tru
 [[ $hits == LICENSE ]] || fail "the frame's identity is still named in: $(echo $hits)"
 
 echo "== configure; the desktop entry and metainfo"
-launcher=() && command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-cmake -S "$tree" -B "$build" -G Ninja -DAPP_BENCHMARKS=OFF "${launcher[@]}" >/dev/null
+cmake -S "$tree" -B "$build" -G Ninja -DAPP_BENCHMARKS=OFF >/dev/null
 desktop-file-validate "$build/resources/org.quillfeather.ZoesNotes.desktop"
 appstreamcli validate --no-net --explain "$build/resources/org.quillfeather.ZoesNotes.metainfo.xml"
 
