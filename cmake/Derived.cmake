@@ -2,8 +2,10 @@
 # the information dictionary, and a header that gives the sources the same values.
 set(APP_PACKAGE_NAME "${APP_EXECUTABLE}")
 set(APP_MAINTAINER "${APP_COPYRIGHT_HOLDER} <${APP_CONTACT}>")
-set(APP_COPYRIGHT "Copyright © ${APP_COPYRIGHT_YEAR} ${APP_COPYRIGHT_HOLDER}. All rights reserved.")
-set(APP_COPYRIGHT_DE "Copyright © ${APP_COPYRIGHT_YEAR} ${APP_COPYRIGHT_HOLDER}. Alle Rechte vorbehalten.")
+# A holder that ends in a full stop ("Inc.") ends its sentence with it: never two.
+string(REGEX REPLACE "\\.$" "" holder "${APP_COPYRIGHT_HOLDER}")
+set(APP_COPYRIGHT "Copyright © ${APP_COPYRIGHT_YEAR} ${holder}. All rights reserved.")
+set(APP_COPYRIGHT_DE "Copyright © ${APP_COPYRIGHT_YEAR} ${holder}. Alle Rechte vorbehalten.")
 
 # A value as a C++, JSON or XML string's contents wants it.
 function(app_quoted out value)

@@ -39,6 +39,15 @@ private slots:
               "expected");
     }
 
+    // A holder that ends in a full stop ("Inc.") ends the sentence with it.
+    void copyrightHasOneFullStop()
+    {
+        for (const QString &language : {u"en"_s, u"de"_s}) {
+            const QString notice = copyrightNotice(BundleInfo::load(u":/info"_s, {language}));
+            QVERIFY2(notice.endsWith(u'.') && !notice.contains(u".."_s), qPrintable(notice));
+        }
+    }
+
     void bundleOverlay_data()
     {
         QTest::addColumn<QStringList>("languages");
