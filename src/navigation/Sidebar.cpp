@@ -5,6 +5,7 @@
 #include "common/Fonts.h"
 #include "common/SymbolIcon.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -76,9 +77,13 @@ Sidebar::Sidebar(const QList<SidebarEntry> &entries, QWidget *parent)
     footerRow->setContentsMargins(margin, margin, margin, margin);
     footerRow->addWidget(m_footer);
     layout->addLayout(footerRow);
+}
 
-    // Focusing the sidebar puts the keyboard on its entries, not in the search field.
-    setFocusProxy(m_list);
+// Focusing the sidebar puts the keyboard on its entries, not in the search field. Not a focus
+// proxy: Tab into a widget whose proxy is its list passes over the search field before the list.
+void Sidebar::focusInEvent(QFocusEvent *event)
+{
+    m_list->setFocus(event->reason());
 }
 
 QListWidgetItem *Sidebar::itemFor(SidebarPane pane) const

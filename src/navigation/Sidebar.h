@@ -32,6 +32,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
 
 signals:
     // The user activated the entry of another pane than the one selected.
