@@ -29,13 +29,15 @@ public:
     // The columns' widths as the user left them, for the next launch.
     QByteArray saveColumns() const;
     void restoreColumns(const QByteArray &columns);
+    // Shows a pane in the detail column in place of the one shown, and deletes that one: the
+    // sidebar's choice, or one the app opens itself (a document). The view owns the pane.
+    void showDetail(Pane *pane);
 
 signals:
     // The detail column shows another pane; the previous one is deleted.
     void detailChanged(Pane *pane);
 
 private:
-    void showDetail(Pane *pane);
     Pane *createPane(SidebarPane pane);
 
     Preferences &m_preferences;

@@ -166,7 +166,16 @@ void MainWindow::installCommands(Preferences &preferences)
 
 void MainWindow::showPaneChrome(Pane *pane)
 {
-    // The previous pane's items left the toolbar when it was deleted.
+    // A pane that changes its subtitle or items while shown (an editor naming its document) says
+    // so; the connection ends with the pane.
+    connect(pane, &Pane::chromeChanged, this, [this, pane] { followPaneChrome(pane); });
+    followPaneChrome(pane);
+}
+
+void MainWindow::followPaneChrome(Pane *pane)
+{
+    // The previous pane's items left the toolbar when it was deleted; the shown pane's are added
+    // again in their order, which moves those already there.
     m_toolBar->addActions(pane->toolbarActions());
     // On Linux Qt adds " — " and the application's name to the title bar; without a subtitle the
     // name alone is the title, also for window managers that read the plain ICCCM name.

@@ -31,6 +31,7 @@ signals:
 private:
     void installCommands(Preferences &preferences);
     void showPaneChrome(Pane *pane);
+    void followPaneChrome(Pane *pane);
     void restoreWindowState();
     void saveWindowState();
 

@@ -55,9 +55,18 @@ Pane::Pane(QWidget *content, Layout layout, QWidget *parent)
     content->raise();
 }
 
+void Pane::setSubtitle(const QString &subtitle)
+{
+    if (subtitle == m_subtitle)
+        return;
+    m_subtitle = subtitle;
+    emit chromeChanged();
+}
+
 void Pane::addToolbarItem(QWidget *item)
 {
     auto *action = new QWidgetAction(this);
     action->setDefaultWidget(item);
     m_toolbarActions.append(action);
+    emit chromeChanged();
 }

@@ -40,8 +40,12 @@ public:
     QString subtitle() const { return m_subtitle; }
     QList<QAction *> toolbarActions() const { return m_toolbarActions; }
 
+signals:
+    // The subtitle or the toolbar items changed while the pane may be shown.
+    void chromeChanged();
+
 protected:
-    void setSubtitle(const QString &subtitle) { m_subtitle = subtitle; }
+    void setSubtitle(const QString &subtitle);
     // Takes ownership of item, which the toolbar shows as it is.
     void addToolbarItem(QWidget *item);
 

@@ -25,10 +25,11 @@ bool canKeepWindowsOnTop();
 // Why the controls are disabled, in one sentence for a tooltip and an accessible description.
 QString alwaysOnTopUnavailableReason();
 
-// Keeps one main window at the level the always-on-top preference asks for. It captures the window
-// it is installed in, applies the stored choice as soon as the window is known, and then every
-// change of the choice, whichever control made it. Changes before the capture are not queued:
-// the value current at capture time is what counts.
+// Keeps one main window at the level the always-on-top preference asks for. It follows the window
+// it is installed in, applies the stored choice each time that window is shown or gets a native
+// window, however late, and every change of the choice, whichever control made it, to the window
+// known then. Changes before the window is known are not queued: the value current when it is
+// shown is what counts.
 class AlwaysOnTop final : public QObject
 {
     Q_OBJECT

@@ -7,6 +7,7 @@
 #include "common/SymbolIcon.h"
 #include "navigation/Pane.h"
 #include "navigation/Sidebar.h"
+#include "panes/Panes.h"
 #include "window/AlwaysOnTop.h"
 #include "window/WindowReflection.h"
 #include "windows/AboutWindow.h"
@@ -23,10 +24,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSplitter>
 #include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
 #include <QWindow>
 
 using namespace Qt::StringLiterals;
@@ -43,6 +47,21 @@ static bool staysOnTop(const QWidget *window)
 {
     return window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint);
 }
+
+// The shape of an editor: it fills the column, and names its document in the title once one is
+// open.
+class EditorPane final : public Pane
+{
+public:
+    EditorPane()
+        : Pane(new QPlainTextEdit, Layout::filled)
+    {}
+    void open(const QString &name)
+    {
+        setSubtitle(name);
+        addToolbarItem(new QToolButton);
+    }
+};
 
 class WidgetsTest : public QObject
 {
@@ -155,17 +174,64 @@ private slots:
         exporter->answerExportDialog({});
     }
 
-    // The level is set on the window as it is: it is never hidden or made anew.
-    void choiceChangedBeforeCaptureCounts()
+    // Tab goes round the whole window from the sidebar, whichever pane is shown.
+    void tabReachesTheSidebarSearchFromTheList_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::newRow("nothing selected") << -1;
+        for (int row = 0; row < registeredPanes().size(); ++row)
+            QTest::newRow(registeredPanes().at(row).entry.title) << row;
+    }
+
+    void tabReachesTheSidebarSearchFromTheList()
+    {
+        QFETCH(int, row);
+        MainWindow *window = mainWindow();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        auto *list = window->findChild<QListWidget *>(u"sidebarList"_s);
+        if (row >= 0)
+            list->setCurrentItem(
+                window->view()->sidebar()->itemFor(registeredPanes().at(row).entry.pane));
+        QCoreApplication::sendPostedEvents();
+        list->setFocus(Qt::OtherFocusReason);
+        QStringList visited;
+        for (int i = 0;
+             i < 20 && QApplication::focusWidget()->objectName() != u"sidebarSearchField"_s; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName() + u':' +
+                           QString::fromLatin1(
+                               QApplication::focusWidget()->metaObject()->className());
+        }
+        QVERIFY2(QApplication::focusWidget()->objectName() == u"sidebarSearchField"_s,
+                 qPrintable(visited.join(u", ")));
+    }
+
+    void titleAndToolbarFollowTheShownPane()
+    {
+        MainWindow *window = mainWindow();
+        auto *editor = new EditorPane;
+        m_view->showDetail(editor);
+        QCOMPARE(window->windowTitle(), QGuiApplication::applicationDisplayName());
+        editor->open(u"Notes.txt"_s);
+        QCOMPARE(window->windowTitle(), u"Notes.txt"_s);
+        QVERIFY(window->findChild<QToolBar *>(u"mainToolBar"_s)
+                    ->actions()
+                    .contains(editor->toolbarActions().constLast()));
+    }
+
+    // A window shown long after it was made is kept on top when it shows, by the choice made last;
+    // the level is set on the window as it is: it is never hidden or made anew.
+    void windowShownLaterTakesTheChoiceMadeLast()
     {
         QMainWindow window;
         new AlwaysOnTop(m_app.preferences(), &window); // the window owns it
         QSignalSpy captured(window.findChild<WindowReflection *>(), &WindowReflection::captured);
-        window.show();
+        QVERIFY(captured.wait()); // the first look-up finds no window to keep on top
         for (bool on : {true, false, true})
             m_app.preferences().setAlwaysOnTop(on);
-        QVERIFY(captured.wait());
-        QVERIFY(staysOnTop(&window));
+        window.show();
+        QTRY_VERIFY(staysOnTop(&window));
         QSignalSpy hidden(window.windowHandle(), &QWindow::visibleChanged);
         const WId id = window.winId();
         for (bool on : {true, false, true}) {
