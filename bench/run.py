@@ -183,7 +183,8 @@ def main():
             bare = summary([run[key] for run in idle["bare"]])
             rows.append((label, "", app, bare, ratio_of(app[0], bare[0])))
 
-    micro = {name: google_benchmark(bench / name) for name in ("bench_filter", "bench_export")}
+    micro = {path.name: google_benchmark(path) for path in sorted(bench.glob("**/bench_*"))
+             if not path.suffix and path.is_file() and os.access(path, os.X_OK)}
 
     print(f"Benchmarks, {time.strftime('%Y-%m-%d')}, {os.cpu_count()} cores; "
           f"{args.pairs} paired launches, {args.idle_pairs} idle pairs")

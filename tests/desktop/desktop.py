@@ -16,7 +16,7 @@ import time
 from pathlib import Path
 
 import dbus
-from dbusmock import MOCK_IFACE, DBusTestCase
+from dbusmock import DBusTestCase
 
 # "icewm": X11 with icewm's XEmbed tray; "sni": X11 and icewm with a StatusNotifierItem panel on the
 # bus, as KDE's and GNOME's are; "weston": Wayland, with that panel; "sway": Wayland, wlroots, with
@@ -116,15 +116,9 @@ def start_panel():
     if DESKTOP == "sway":
         return start_waybar()
     global WATCHER_PROCESS
-    WATCHER_PROCESS = spawn(sys.executable, "-m", "dbusmock", WATCHER, "/StatusNotifierWatcher", WATCHER)
+    WATCHER_PROCESS = spawn(sys.executable, "-m", "dbusmock", "--session", "--template",
+                            Path(__file__).with_name("sni_watcher.py"))
     DBusTestCase.wait_for_bus_object(WATCHER, "/StatusNotifierWatcher")
-    mock = dbus.Interface(dbus.SessionBus().get_object(WATCHER, "/StatusNotifierWatcher"), MOCK_IFACE)
-    # Qt reads the host's presence through the introspected properties before it shows an item there.
-    mock.AddProperties(WATCHER, {"IsStatusNotifierHostRegistered": True, "ProtocolVersion": dbus.Int32(0),
-                                 "RegisteredStatusNotifierItems": dbus.Array([], signature="s")})
-    mock.AddMethods(WATCHER, [
-        ("RegisterStatusNotifierItem", "s", "", f"self.props['{WATCHER}']['RegisteredStatusNotifierItems'] += args"),
-        ("RegisterStatusNotifierHost", "s", "", "")])
 
 
 @contextlib.contextmanager

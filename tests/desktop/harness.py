@@ -8,6 +8,7 @@ import re
 import signal
 import subprocess
 import tempfile
+from pathlib import Path
 
 import dbus
 import pyatspi
@@ -24,6 +25,7 @@ from dogtail import tree  # noqa: E402 (after its configuration)
 
 NAME = os.environ["APP_DISPLAY_NAME"]
 MAIN = f"^{re.escape(NAME)}$"  # the main window's title
+SETTINGS = Path(os.environ["APP_SETTINGS_FOLDER"], f"{NAME}.conf")  # under the scenario's settings folder
 
 # What Qt itself writes on standard error because of the suite's own tools, not because of the app.
 TOOL_NOISE = [

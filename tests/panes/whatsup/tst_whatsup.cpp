@@ -4,12 +4,14 @@
 #include "app/MainWindow.h"
 #include "navigation/Pane.h"
 #include "navigation/Sidebar.h"
+#include "panes/whatsup/WhatsUpPane.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTranslator>
 
 using namespace Qt::StringLiterals;
 
@@ -52,6 +54,16 @@ private slots:
         QTRY_COMPARE(offered(), all);
         QTest::keyClicks(field, u"holly"_s);
         QTRY_COMPARE(offered(), QStringList());
+    }
+
+    // A translated greeting keeps the name as it is.
+    void greetingKeepsTheNameInGerman()
+    {
+        QTranslator german;
+        QVERIFY(german.load(u":/i18n/app_de.qm"_s));
+        QCoreApplication::installTranslator(&german);
+        const WhatsUpPane pane;
+        QCOMPARE(pane.findChild<QLabel *>(u"greeting"_s)->text(), u"Was gibt's Neues, Holly?"_s);
     }
 
 private:
