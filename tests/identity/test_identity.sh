@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Gives a copy of the tree another identity with scripts/make-it-yours, then proves the copy works:
 # refused input changes nothing, a second run changes nothing, no tracked file but the licence names
-# the frame, and the copy builds, passes its core and widget tests and a desktop row, and its desktop
-# entry and metainfo validate. The frame's identity is read from its identity file, never spelled.
+# the frame; then, as an adopter's first hour, every placeholder pane dropped, the copy builds, passes
+# its core and widget tests and a desktop row, and its desktop entry and metainfo validate. The
+# frame's identity is read from its identity file, never spelled.
 set -euo pipefail
 source=$1 work=$2
 tree=$work/tree build=$work/tree/build
@@ -32,6 +33,7 @@ done <<INPUT
 --name
 --version 2.3
 --icon $source/LICENSE
+--drop-pane nosuchpane
 INPUT
 [[ -z $(changes) ]] || fail "refused input changed the tree: $(changes)"
 
@@ -44,6 +46,13 @@ git -C "$tree" add -A && "${yours[@]}"
 hits=$(git -C "$tree" grep -Iil -F -e "$name" -e "$organization" -e "$id" || true)
 # The licence may keep the frame's copyright notice (MIT asks for it); a renamed copy's has none.
 [[ -z $hits || $hits == LICENSE ]] || fail "the frame's identity is still named in: $(echo $hits)"
+
+echo "== drop every placeholder pane"
+panes=$(cd "$tree/src/panes" && ls -d */ | tr -d / | sed 's/^/--drop-pane /')
+"$tree/scripts/make-it-yours" $panes
+git -C "$tree" add -A
+status=0 && "$tree/scripts/make-it-yours" $panes || status=$?
+[[ $status == 2 && -z $(changes) ]] || fail "dropping the dropped panes again gave status $status: $(changes)"
 
 echo "== configure; the desktop entry and metainfo"
 cmake -S "$tree" -B "$build" -G Ninja -DAPP_BENCHMARKS=OFF >/dev/null
