@@ -4,6 +4,7 @@
 #include "commands/EditCommands.h"
 #include "commands/ExportCommands.h"
 #include "commands/MyCommands.h"
+#include "common/Platform.h"
 #include "common/core/RunningQt.h"
 #include "common/core/SettingsValue.h"
 #include "navigation/Pane.h"
@@ -90,8 +91,7 @@ void MainWindow::restoreWindowState()
     const QSettings state = windowStateFile();
     if (restoreGeometry(settingsValue(state, geometryKey).toByteArray()) &&
         !RunningQt::restoreGeometryFitsScreen()) {
-        const QScreen *screen = QGuiApplication::screenAt(geometry().center());
-        const QRect room = (screen ? screen : this->screen())->availableGeometry();
+        const QRect room = Platform::screenAt(geometry().center())->availableGeometry();
         QRect frame = geometry();
         frame.setSize(frame.size().boundedTo(room.size()));
         frame.moveTo(std::clamp(frame.x(), room.left(), room.right() + 1 - frame.width()),

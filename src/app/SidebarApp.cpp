@@ -3,8 +3,8 @@
 #include "AppIdentity.h"
 
 #include "MainWindow.h"
-#include "Platform.h"
 #include "common/DeferredIconStyle.h"
+#include "common/Platform.h"
 #include "common/SymbolIcon.h"
 #include "windows/core/BundleInfo.h"
 

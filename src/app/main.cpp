@@ -1,5 +1,5 @@
-#include "app/Platform.h"
 #include "app/SidebarApp.h"
+#include "common/Platform.h"
 #include "common/core/PrintLine.h"
 
 int main(int argc, char *argv[])

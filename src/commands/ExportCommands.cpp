@@ -49,19 +49,6 @@ void ExportCommands::showExportDialog()
     dialog->open();
 }
 
-void ExportCommands::answerExportDialog(const QString &path)
-{
-    if (!m_dialog)
-        return;
-    if (path.isEmpty()) {
-        m_dialog->reject();
-        return;
-    }
-    save(path);
-    if (QDialog *dialog = m_dialog)
-        dialog->done(QDialog::Accepted);
-}
-
 void ExportCommands::save(const QString &path)
 {
     QString reason;

@@ -20,12 +20,6 @@ public:
     explicit ExportCommands(QWidget *window);
 
     QAction *exportAction() const { return m_export; }
-    bool isShowingExportDialog() const { return !m_dialog.isNull(); }
-    // The open save dialog, or null.
-    QFileDialog *exportDialog() const { return m_dialog; }
-    // Answers the open dialog as a user would, for tests: saves to path, or cancels when path is
-    // empty.
-    void answerExportDialog(const QString &path);
 
 signals:
     void exportFinished(bool saved);

@@ -1,6 +1,7 @@
 #include "MenuBarButton.h"
 
 #include "MenuBarPopup.h"
+#include "common/Platform.h"
 #include "common/SymbolIcon.h"
 #include "common/core/PrintLine.h"
 #include "common/core/RunningQt.h"
@@ -27,7 +28,7 @@ MenuBarButton::MenuBarButton(QObject *parent)
     // On X11, and on a StatusNotifierItem panel from Qt 6.8, Qt shows the icon when a tray comes
     // up later or comes back after a restart, so the icon is made even before there is one.
     // Elsewhere no tray now means none: an icon would only warn.
-    if (!QSystemTrayIcon::isSystemTrayAvailable() && QGuiApplication::platformName() != u"xcb"_s &&
+    if (!QSystemTrayIcon::isSystemTrayAvailable() && !Platform::isX11() &&
         !RunningQt::trayIconWaitsForPanel())
         return;
     m_statusItem = new QSystemTrayIcon(symbolIcon(u"hammer.circle.fill"_s), this);

@@ -3,7 +3,7 @@
 #include "AppIdentity.h"
 
 #include "commands/core/PopupPlacement.h"
-#include "common/AuxiliaryWindow.h"
+#include "common/Platform.h"
 #include "windows/AboutWindow.h"
 
 #include <QGuiApplication>
@@ -16,22 +16,10 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// Wayland makes a Qt::Popup a grabbing popup of the window that had the last input, tied to that
-// input's serial, which is never the click on the panel: mutter, which checks it, dismisses the
-// popup at once after the user has clicked in that window, and sway opens it inside that window;
-// before any input it is a titled window of its own. A frameless tool window opens on every
-// activation, where the compositor places it, and closes here when it loses the focus.
-bool popupIsWindow()
-{
-    return QGuiApplication::platformName().startsWith(u"wayland"_s);
-}
-
-} // namespace
+namespace {} // namespace
 
 MenuBarPopup::MenuBarPopup(QWidget *parent)
-    : QFrame(parent, popupIsWindow() ? Qt::Tool | Qt::FramelessWindowHint : Qt::Popup)
+    : QFrame(parent, Platform::popupIsWindow() ? Qt::Tool | Qt::FramelessWindowHint : Qt::Popup)
 {
     setObjectName(u"menuBarPopup"_s);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -73,7 +61,7 @@ MenuBarPopup::MenuBarPopup(QWidget *parent)
 
 void MenuBarPopup::popUp(const QRect &anchor)
 {
-    if (QScreen *screen = screenAt(anchor.center()))
+    if (QScreen *screen = Platform::screenAt(anchor.center()))
         move(popupPosition(anchor, size(), screen->availableGeometry()));
     show();
     // A Qt::Popup has the keyboard through its grab; a window of its own asks for it.

@@ -1,5 +1,7 @@
 #include "AuxiliaryWindow.h"
 
+#include "Platform.h"
+
 #include <QAccessibleWidget>
 #include <QCursor>
 #include <QGuiApplication>
@@ -40,16 +42,10 @@ void AuxiliaryWindow::present()
 
 void AuxiliaryWindow::centreOnScreen()
 {
-    QScreen *screen = screenAt(QCursor::pos());
+    QScreen *screen = Platform::screenAt(QCursor::pos());
     if (!screen)
         return;
     QRect frame = frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     move(frame.topLeft());
-}
-
-QScreen *screenAt(const QPoint &point)
-{
-    QScreen *screen = QGuiApplication::screenAt(point);
-    return screen ? screen : QGuiApplication::primaryScreen();
 }

@@ -2,8 +2,6 @@
 
 #include <QWidget>
 
-class QScreen;
-
 // What the About, Attributions and Settings windows share: a top-level window filled with the
 // palette colour given, deleted when closed, opened in the middle of the screen the user works on,
 // and known to assistive technology as a window named by its title.
@@ -21,6 +19,3 @@ protected:
     // Moves the window to the middle of the screen under the pointer; call once it has its size.
     void centreOnScreen();
 };
-
-// The screen that shows the point, else the primary screen (null only without any screen).
-QScreen *screenAt(const QPoint &point);

@@ -2,6 +2,7 @@
 
 #include "WindowReflection.h"
 #include "app/core/Preferences.h"
+#include "common/Platform.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -15,19 +16,13 @@ namespace {
 template<typename Control>
 void explainIfUnavailable(Control *control)
 {
-    if (canKeepWindowsOnTop())
+    if (Platform::canKeepWindowsOnTop())
         return;
     control->setEnabled(false);
     control->setToolTip(alwaysOnTopUnavailableReason());
 }
 
 } // namespace
-
-bool canKeepWindowsOnTop()
-{
-    // "wayland", "wayland-egl", "wayland-xcomposite-glx": every Wayland client is alike here.
-    return !QGuiApplication::platformName().startsWith(u"wayland"_s);
-}
 
 QString alwaysOnTopUnavailableReason()
 {
@@ -40,7 +35,7 @@ QString alwaysOnTopUnavailableReason()
 void applyAlwaysOnTop(QWidget *window, bool on)
 {
     QWindow *handle = window ? window->windowHandle() : nullptr;
-    if (!handle || !canKeepWindowsOnTop())
+    if (!handle || !Platform::canKeepWindowsOnTop())
         return;
     if (on) {
         handle->raise();

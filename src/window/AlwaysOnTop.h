@@ -17,12 +17,10 @@ class WindowReflection;
 // recreate the native window and hide it. On X11 the hint becomes _NET_WM_STATE_ABOVE.
 void applyAlwaysOnTop(QWidget *window, bool on);
 
-// Whether the window system lets an application keep its windows above others. X11 window
-// managers, macOS and Windows do; on Wayland the compositor alone decides the stacking, so there
-// the controls are disabled, applyAlwaysOnTop does nothing and the stored choice waits for a
-// session that can honour it.
-bool canKeepWindowsOnTop();
-// Why the controls are disabled, in one sentence for a tooltip and an accessible description.
+// Where the window system cannot keep windows on top (Platform::canKeepWindowsOnTop), the controls
+// are disabled, applyAlwaysOnTop does nothing and the stored choice waits for a session that can
+// honour it. Why the controls are disabled, in one sentence for a tooltip and an accessible
+// description.
 QString alwaysOnTopUnavailableReason();
 
 // Keeps one main window at the level the always-on-top preference asks for. It follows the window

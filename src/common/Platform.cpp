@@ -3,6 +3,8 @@
 #include "AppIdentity.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSocketNotifier>
 #include <QtGlobal>
 
@@ -15,6 +17,32 @@
 using namespace Qt::StringLiterals;
 
 namespace Platform {
+
+bool isWayland()
+{
+    return QGuiApplication::platformName().startsWith(u"wayland"_s);
+}
+
+bool isX11()
+{
+    return QGuiApplication::platformName() == u"xcb"_s;
+}
+
+bool canKeepWindowsOnTop()
+{
+    return !isWayland();
+}
+
+bool popupIsWindow()
+{
+    return isWayland();
+}
+
+QScreen *screenAt(const QPoint &point)
+{
+    QScreen *screen = QGuiApplication::screenAt(point);
+    return screen ? screen : QGuiApplication::primaryScreen();
+}
 
 QString missingDisplayReason()
 {
