@@ -88,7 +88,8 @@ void MainWindow::restoreWindowState()
     // Qt brings a frame left on a screen that is gone back onto one, and keeps the default size
     // for data it cannot read; before Qt 6.8 it does not shrink a frame that a smaller screen
     // cannot hold.
-    const QSettings state = windowStateFile();
+    QSettings state = windowStateFile();
+    dropUnreadableValues(state);
     if (restoreGeometry(settingsValue(state, geometryKey).toByteArray()) &&
         !RunningQt::restoreGeometryFitsScreen()) {
         const QRect room = Platform::screenAt(geometry().center())->availableGeometry();

@@ -26,7 +26,6 @@ public:
     // Lists the entries in their order, under a header wherever the section changes.
     explicit Sidebar(const QList<SidebarEntry> &entries, QWidget *parent = nullptr);
 
-    QListWidget *list() const { return m_list; }
     QListWidgetItem *itemFor(SidebarPane pane) const;
 
 protected:

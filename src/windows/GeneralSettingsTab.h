@@ -14,8 +14,6 @@ class GeneralSettingsTab final : public QWidget
 public:
     explicit GeneralSettingsTab(Preferences &preferences, QWidget *parent = nullptr);
 
-    QLineEdit *nameField() const { return m_nameField; }
-
 private:
     Preferences &m_preferences;
     QLineEdit *m_nameField;

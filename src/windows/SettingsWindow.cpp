@@ -17,7 +17,6 @@ SettingsWindow::SettingsWindow(Preferences &preferences, QWidget *parent)
                       Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint,
                       parent)
-    , m_general(new GeneralSettingsTab(preferences))
 {
     setObjectName(u"settingsWindow"_s);
 
@@ -26,8 +25,9 @@ SettingsWindow::SettingsWindow(Preferences &preferences, QWidget *parent)
     tabs->setObjectName(u"settingsTabs"_s);
     tabs->setAccessibleName(tr("Settings"));
     tabs->setDocumentMode(true);
-    m_general->setFixedSize(contentSize);
-    tabs->addTab(m_general, symbolIcon(u"gearshape.fill"_s),
+    auto *general = new GeneralSettingsTab(preferences);
+    general->setFixedSize(contentSize);
+    tabs->addTab(general, symbolIcon(u"gearshape.fill"_s),
                  tr("%1 Settings").arg(QString::fromUtf8(AppIdentity::organization)));
     setWindowTitle(tabs->tabText(tabs->currentIndex()));
 

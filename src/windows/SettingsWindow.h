@@ -2,7 +2,6 @@
 
 #include "common/AuxiliaryWindow.h"
 
-class GeneralSettingsTab;
 class Preferences;
 
 // The application's preferences window, with one tab. Its owner keeps at most one open and
@@ -15,9 +14,4 @@ public:
     static constexpr QSize contentSize{375, 150};
 
     explicit SettingsWindow(Preferences &preferences, QWidget *parent = nullptr);
-
-    GeneralSettingsTab *generalTab() const { return m_general; }
-
-private:
-    GeneralSettingsTab *m_general;
 };

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
 using namespace Qt::StringLiterals;
 
 class PreferencesTest : public QObject
@@ -38,14 +40,19 @@ private slots:
     {
         QFETCH(QByteArray, stored);
         QVERIFY(writeFile(iniPath(), stored));
-        Preferences preferences(iniPath());
-        QTEST(preferences.isAlwaysOnTop(), "onTop");
-        QTEST(preferences.name(), "name");
+        auto preferences = std::make_unique<Preferences>(iniPath());
+        const QByteArray opened = readFile(iniPath()); // without what no Qt can read
+        QTEST(preferences->isAlwaysOnTop(), "onTop");
+        QTEST(preferences->name(), "name");
         // Neither reading nor setting the value it already has writes: the bad value stays for
         // whoever wrote it.
-        preferences.setAlwaysOnTop(preferences.isAlwaysOnTop());
-        preferences.setName(preferences.name());
-        QCOMPARE(readFile(iniPath()), stored);
+        preferences->setAlwaysOnTop(preferences->isAlwaysOnTop());
+        preferences->setName(preferences->name());
+        QCOMPARE(readFile(iniPath()), opened);
+        // And a real change is stored beside it.
+        preferences->setName(u"Zoë"_s);
+        preferences.reset();
+        QCOMPARE(Preferences(iniPath()).name(), u"Zoë"_s);
     }
 
     void storesChangesAtOnceAndSignalsThem_data()

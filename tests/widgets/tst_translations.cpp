@@ -93,7 +93,8 @@ QStringList textsOfEveryWindow(SidebarApp &app)
     Sidebar *sidebar = window->view()->sidebar();
     QStringList texts = visibleTexts(window);
     for (const PaneRegistration &pane : registeredPanes()) {
-        sidebar->list()->setCurrentItem(sidebar->itemFor(pane.entry.pane));
+        window->findChild<QListWidget *>(u"sidebarList"_s)
+            ->setCurrentItem(sidebar->itemFor(pane.entry.pane));
         QCoreApplication::sendPostedEvents(); // the toolbar lays out the pane's items
         texts << visibleTexts(window);
     }

@@ -12,11 +12,9 @@
 #include "window/WindowReflection.h"
 #include "windows/AboutWindow.h"
 #include "windows/AttributionsWindow.h"
-#include "windows/GeneralSettingsTab.h"
 #include "windows/SettingsWindow.h"
 
 #include <QAbstractItemView>
-#include <QAccessible>
 #include <QCompleter>
 #include <QFileDialog>
 #include <QLabel>
@@ -104,7 +102,10 @@ private slots:
     {
         QVERIFY(writeFile(windowStateFile().fileName(),
                           "[MainWindow]\ngeometry=@Variant(\\0\\0\\0\\x\\11x\xff\t)\n"));
-        QCOMPARE(m_app.scene().openMainWindow()->size(), MainWindow::defaultSize);
+        MainWindow *window = m_app.scene().openMainWindow();
+        QCOMPARE(window->size(), MainWindow::defaultSize);
+        closeAndDelete(window); // which stores the frame as it is now
+        QVERIFY(!windowStateFile().value(u"MainWindow/geometry"_s).toByteArray().isEmpty());
     }
 
     // Sharp at any scale: the pixels come at the scale asked for, whichever Qt hands the engine
@@ -218,16 +219,10 @@ private slots:
                 window->view()->sidebar()->itemFor(registeredPanes().at(row).entry.pane));
         QCoreApplication::sendPostedEvents();
         list->setFocus(Qt::OtherFocusReason);
-        QStringList visited;
         for (int i = 0;
-             i < 20 && QApplication::focusWidget()->objectName() != u"sidebarSearchField"_s; ++i) {
+             i < 20 && !window->findChild<QLineEdit *>(u"sidebarSearchField"_s)->hasFocus(); ++i)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            visited << QApplication::focusWidget()->objectName() + u':' +
-                           QString::fromLatin1(
-                               QApplication::focusWidget()->metaObject()->className());
-        }
-        QVERIFY2(QApplication::focusWidget()->objectName() == u"sidebarSearchField"_s,
-                 qPrintable(visited.join(u", ")));
+        QVERIFY(window->findChild<QLineEdit *>(u"sidebarSearchField"_s)->hasFocus());
     }
 
     void titleAndToolbarFollowTheShownPane()
@@ -303,25 +298,12 @@ private slots:
         QCOMPARE(QApplication::allWidgets().size(), widgets);
     }
 
-    // A screen reader announces a window by its role and title; a top-level widget left as it is
-    // is a filler, which it passes over.
-    void everyWindowIsAWindowNamedByItsTitle()
-    {
-        const QList<QWidget *> windows{openAboutWindow(), openAttributionsWindow(),
-                                       m_app.scene().openSettingsWindow()};
-        for (QWidget *window : windows) {
-            QAccessibleInterface *read = QAccessible::queryAccessibleInterface(window);
-            QCOMPARE(std::pair(read->role(), read->text(QAccessible::Name)),
-                     std::pair(QAccessible::Window, window->windowTitle()));
-        }
-    }
-
     void settingsStoreEveryKeystroke()
     {
         m_app.preferences().setName(u"x"_s);
         QPointer<SettingsWindow> window = m_app.scene().openSettingsWindow();
         QSignalSpy stored(&m_app.preferences(), &Preferences::nameChanged);
-        QLineEdit *field = window->generalTab()->nameField();
+        auto *field = window->findChild<QLineEdit *>(u"nameField"_s);
         QTest::keyClick(field, Qt::Key_Backspace);
         QTest::keyClicks(field, u"Zo"_s);
         QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, u"ë"_s, Qt::NoModifier);
@@ -329,7 +311,8 @@ private slots:
         // Stored as typed: closing loses nothing, and the next window shows it.
         closeAndDelete(window);
         QCOMPARE(Preferences().name(), u"Zoë"_s);
-        QCOMPARE(m_app.scene().openSettingsWindow()->generalTab()->nameField()->text(), u"Zoë"_s);
+        QCOMPARE(m_app.scene().openSettingsWindow()->findChild<QLineEdit *>(u"nameField"_s)->text(),
+                 u"Zoë"_s);
     }
 
 private:

@@ -85,6 +85,7 @@ Preferences::Preferences(std::unique_ptr<QSettings> settings, QObject *parent)
     , m_settings(std::move(settings))
 {
     m_settings->setFallbacksEnabled(false);
+    dropUnreadableValues(*m_settings);
 }
 
 Preferences::~Preferences() = default;

@@ -32,7 +32,8 @@ private slots:
         MainView *view = window->view();
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
-        view->sidebar()->list()->setCurrentItem(view->sidebar()->itemFor(SidebarPane::whatsUp));
+        window->findChild<QListWidget *>(u"sidebarList"_s)
+            ->setCurrentItem(view->sidebar()->itemFor(SidebarPane::whatsUp));
         auto *field = window->findChild<QLineEdit *>(u"greetingSearchField"_s);
         QAbstractItemView *popup = view->detail()->findChild<QCompleter *>()->popup();
         const auto offered = [view, popup] {
