@@ -62,6 +62,12 @@ def spawn(*command, **options):
     return process
 
 
+def compositor_log(name):
+    """Where the compositor writes, kept with the row's artifacts: a compositor that dies says why there."""
+    Path(os.environ["ARTIFACTS"]).mkdir(parents=True, exist_ok=True)
+    return open(Path(os.environ["ARTIFACTS"], f"{name}.log"), "w")
+
+
 def run(*command):
     return subprocess.run(list(map(str, command)), capture_output=True, text=True).stdout
 
@@ -75,7 +81,7 @@ def start_desktop():
     if DESKTOP == "weston":
         os.environ["WAYLAND_DISPLAY"] = "wayland-test"
         spawn("weston", "--backend=x11-backend.so", "--socket=wayland-test", "--use-pixman", "--debug",
-              "--width=1280", "--height=800", "--idle-time=0")
+              "--width=1280", "--height=800", "--idle-time=0", stderr=compositor_log("weston"))
         wait_until(lambda: Path(os.environ["XDG_RUNTIME_DIR"], "wayland-test").exists(), "weston", timeout=15)
     elif DESKTOP == "sway":
         start_sway()

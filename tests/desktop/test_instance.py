@@ -1,5 +1,6 @@
 """One instance per session, reached over the session bus as the desktop reaches it."""
 
+import configparser
 import os
 import signal
 from pathlib import Path
@@ -35,6 +36,13 @@ def test_the_desktop_starts_and_raises_the_one_instance_over_dbus(launch, tmp_pa
             xdotool("windowminimize", "--sync", window)
             application.Activate({})
             wait_until(lambda: xdotool("getactivewindow").strip() == window, "the window raised by Activate")
+            # Each action of the desktop entry opens the window it is named after.
+            entry = configparser.ConfigParser(interpolation=None)
+            entry.read(Path(os.environ["APP_BINARY"]).parent / "resources" / f"{app_id}.desktop")
+            for action in filter(None, entry["Desktop Entry"]["Actions"].split(";")):
+                application.ActivateAction(action, [], {})
+                name = entry[f"Desktop Action {action}"]["Name"]
+                wait_until(lambda: xdotool("search", "--onlyvisible", "--pid", activated, "--name", name), f"a {name} window")
     finally:
         service.unlink()
         daemon.ReloadConfig()

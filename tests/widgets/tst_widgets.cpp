@@ -10,9 +10,11 @@
 #include "panes/Panes.h"
 #include "window/AlwaysOnTop.h"
 #include "window/WindowReflection.h"
+#include "windows/AboutCommand.h"
 #include "windows/AboutWindow.h"
 #include "windows/AttributionsWindow.h"
 #include "windows/SettingsWindow.h"
+#include "windows/core/BundleInfo.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
@@ -154,6 +156,40 @@ private slots:
                          "Commands > Do Stuff Ctrl+D|Help > About "_s +
                          QCoreApplication::applicationName())
                      .split(u'|'));
+    }
+
+    // A name is data: its ampersand is no mnemonic.
+    void aboutCommandShowsTheNameAsItIs()
+    {
+        const BundleInfo bundle(QVariantMap{{BundleInfo::nameKey.toString(), u"Tom & Jerry"_s}});
+        QCOMPARE(AboutCommand(bundle, nullptr).text(), u"About Tom && Jerry"_s);
+    }
+
+    // The Edit items act on the focused field; a password field's text never reaches the clipboard.
+    void editItemsFollowTheFocusedField_data()
+    {
+        QTest::addColumn<QLineEdit::EchoMode>("echo");
+        QTest::newRow("text") << QLineEdit::Normal;
+        QTest::newRow("password") << QLineEdit::Password;
+    }
+
+    void editItemsFollowTheFocusedField()
+    {
+        QFETCH(QLineEdit::EchoMode, echo);
+        MainWindow *window = mainWindow();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        auto *field = new QLineEdit(u"secret"_s, window->view()->detail());
+        field->setEchoMode(echo);
+        field->show();
+        field->setFocus();
+        field->selectAll();
+        const auto enabled = [window](const char *name) {
+            return window->findChild<QAction *>(QString::fromLatin1(name))->isEnabled();
+        };
+        QCOMPARE(std::pair(enabled("copyAction"), enabled("cutAction")),
+                 std::pair(echo == QLineEdit::Normal, echo == QLineEdit::Normal));
+        QVERIFY(enabled("deleteAction") && enabled("selectAllAction"));
     }
 
     // The real save dialog, answered as a user would: the file is written where they chose, or
