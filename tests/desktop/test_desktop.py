@@ -15,6 +15,9 @@ from harness import MAIN, NAME, SETTINGS, has_state, is_a, named
 
 QT_VERSION = tuple(map(int, os.environ["APP_QT_VERSION"].split(".")[:2]))  # the Qt the app was built with and runs on
 DRAG_SOURCE = Path(__file__).with_name("dragsource.py")  # another program, of another toolkit
+# weston 16 (Debian testing) dies in its shell's click-to-activate (weston_surface_is_desktop_surface, from
+# notify_button) when the suite clicks the main window while the tray popup is open.
+WESTON_CLICK_CRASH = DESKTOP == "weston" and int(run("weston", "--version").split()[-1].split(".")[0]) >= 16
 needs_x11 = pytest.mark.skipif(not X11, reason="Wayland lets no client inject input or read other windows")
 SETTINGS_TITLE = f"{os.environ['APP_ORGANIZATION']} Settings"
 ABOUT = f"About {NAME}"
@@ -116,7 +119,10 @@ def test_tray_popup_is_one_and_closes_as_a_menu_does(launch):
     # that click's input as a Wayland popup of the main window would be.
     (left, top, *_), (x, y, width, height) = popups()[0], max(app.shown(), key=lambda rect: rect[2] * rect[3])
     points = [(x + width * i // 4, y + height * j // 4) for i in (1, 3) for j in (1, 3)]
-    click_at(*next(point for point in points if not (0 <= point[0] - left < 200 and 0 <= point[1] - top < 200)))
+    if WESTON_CLICK_CRASH:
+        tray.activate()
+    else:
+        click_at(*next(point for point in points if not (0 <= point[0] - left < 200 and 0 <= point[1] - top < 200)))
     expect(0)
     for keys in ("Escape", "space"):  # space presses the About button, which has the focus
         tray.activate()
