@@ -63,7 +63,7 @@ def spawn(*command, **options):
 
 
 def compositor_log(name):
-    """Where the compositor writes, kept with the row's artifacts: a compositor that dies says why there."""
+    """Where a compositor or window manager writes, kept with the row's artifacts: one that dies says why there."""
     Path(os.environ["ARTIFACTS"]).mkdir(parents=True, exist_ok=True)
     return open(Path(os.environ["ARTIFACTS"], f"{name}.log"), "w")
 
@@ -160,12 +160,13 @@ def other_x_server():
 
 
 def start_window_manager():
-    for attempt in range(2):  # a window manager that hangs on start is given one more go
-        icewm = spawn("icewm")
+    # A window manager that hangs on start (seen right after a build, on a busy machine) gets more goes.
+    for attempt in range(3):
+        icewm = spawn("icewm", stderr=compositor_log(f"icewm-{attempt}"))
         with contextlib.suppress(AssertionError):
-            return wait_until(lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in run("xprop", "-root"), "icewm", 15)
+            return wait_until(lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in run("xprop", "-root"), "icewm", 20)
         os.killpg(icewm.pid, signal.SIGKILL)
-    raise AssertionError("icewm did not start")
+    raise AssertionError(f"icewm did not start; its output is in {os.environ['ARTIFACTS']}")
 
 
 def xdotool(*arguments):
