@@ -58,11 +58,8 @@ public:
     EditorPane()
         : Pane(new QPlainTextEdit, Layout::filled)
     {}
-    void open(const QString &name)
-    {
-        setSubtitle(name);
-        addToolbarItem(new QToolButton);
-    }
+    void open(const QString &name) { setSubtitle(name); }
+    void addTool() { addToolbarItem(new QToolButton); }
 };
 
 class WidgetsTest : public QObject
@@ -269,6 +266,7 @@ private slots:
         QCOMPARE(window->windowTitle(), QGuiApplication::applicationDisplayName());
         editor->open(u"Notes.txt"_s);
         QCOMPARE(window->windowTitle(), u"Notes.txt"_s);
+        editor->addTool();
         QVERIFY(window->findChild<QToolBar *>(u"mainToolBar"_s)
                     ->actions()
                     .contains(editor->toolbarActions().constLast()));
