@@ -15,9 +15,10 @@ from harness import MAIN, NAME, SETTINGS, has_state, is_a, named
 
 QT_VERSION = tuple(map(int, os.environ["APP_QT_VERSION"].split(".")[:2]))  # the Qt the app was built with and runs on
 DRAG_SOURCE = Path(__file__).with_name("dragsource.py")  # another program, of another toolkit
-# weston 16 (Debian testing) dies in its shell's click-to-activate (weston_surface_is_desktop_surface, from
-# notify_button) when the suite clicks the main window while the tray popup is open.
-WESTON_CLICK_CRASH = DESKTOP == "weston" and int(run("weston", "--version").split()[-1].split(".")[0]) >= 16
+# While the tray popup is open, a click in the main window does not always reach it on newer weston:
+# weston 14 (Debian 13) now and then leaves the keyboard with the popup, and weston 16 (testing) dies in
+# its shell's click-to-activate (weston_surface_is_desktop_surface, from notify_button).
+WESTON_CLICK_CRASH = DESKTOP == "weston" and int(run("weston", "--version").split()[-1].split(".")[0]) >= 14
 needs_x11 = pytest.mark.skipif(not X11, reason="Wayland lets no client inject input or read other windows")
 SETTINGS_TITLE = f"{os.environ['APP_ORGANIZATION']} Settings"
 ABOUT = f"About {NAME}"
