@@ -16,7 +16,11 @@ def pytest_sessionstart(session):
     if missing := [tool for tool in desktop.NEEDED if not shutil.which(tool)]:
         pytest.exit(f"DESKTOP TESTS SKIPPED: not installed: {', '.join(missing)}", returncode=0)
     shutil.rmtree(ARTIFACTS / "desktop-failures", ignore_errors=True)
-    desktop.start_desktop()
+    try:
+        desktop.start_desktop()
+    except BaseException:  # pytest ends the session without finishing it: end what was started
+        desktop.CLEANUP.close()
+        raise
 
 
 def pytest_sessionfinish(session):
