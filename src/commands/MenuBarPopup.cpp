@@ -16,8 +16,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {} // namespace
-
 MenuBarPopup::MenuBarPopup(QWidget *parent)
     : QFrame(parent, Platform::popupIsWindow() ? Qt::Tool | Qt::FramelessWindowHint : Qt::Popup)
 {

@@ -4,7 +4,6 @@
 
 #include <QAccessibleWidget>
 #include <QCursor>
-#include <QGuiApplication>
 #include <QScreen>
 
 namespace {
