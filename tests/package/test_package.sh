@@ -70,7 +70,10 @@ if [[ $(id -u) -ne 0 ]]; then
     exit 0
 fi
 if dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-    fail "$package is already installed on this machine; not touching it"
+    # A throwaway root (scripts/test-on) is the suite's own; any other machine is the user's.
+    [[ -n "${THROWAWAY_ROOT:-}" ]] || fail "$package is already installed on this machine; not touching it"
+    echo "== $package was left installed in this throwaway root: removing it first"
+    apt-get purge -y -q "$package" >/dev/null
 fi
 
 echo "== install it with apt and start the installed app"
