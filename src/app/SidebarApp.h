@@ -20,9 +20,6 @@ public:
     bool handOver();
     int exec();
 
-    Preferences &preferences() { return m_preferences; }
-    MainScene &scene() { return m_scene; }
-
 private:
     QApplication m_application;
     // Before anything that shows a text.

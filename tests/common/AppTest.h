@@ -27,14 +27,22 @@ int closeAll()
 }
 
 // SidebarApp owns the application object, so a test of the whole application builds it itself,
-// after pointing the settings at a fresh folder (QSettings resolves it once), and hands it to the
-// test object.
+// after pointing the settings at a fresh folder (QSettings resolves it once). SidebarApp configures
+// the application (names, style, icon, translations) and keeps its parts to itself; the test
+// composes the same parts again, as SidebarApp does, and drives those.
+struct AppParts
+{
+    Preferences preferences;
+    MainScene scene{preferences};
+};
+
 template<typename Test>
 int runWithApp(int argc, char *argv[])
 {
     QTemporaryDir settings;
     qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
     SidebarApp app(argc, argv);
-    Test test(app);
+    AppParts parts;
+    Test test(parts);
     return QTest::qExec(&test, argc, argv);
 }

@@ -21,7 +21,7 @@ class AppearanceTest : public QObject
     Q_OBJECT
 
 public:
-    explicit AppearanceTest(SidebarApp &app)
+    explicit AppearanceTest(AppParts &app)
         : m_app(app)
     {
         m_dark.setColor(QPalette::Window, QColor(0x32, 0x32, 0x32));
@@ -39,7 +39,7 @@ private slots:
 
     void paneBackgroundFollowsTheAppearanceWhileShown()
     {
-        MainWindow *window = m_app.scene().openMainWindow();
+        MainWindow *window = m_app.scene.openMainWindow();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         // grab() paints the window background first, so a transparent fill would show it.
         const auto corner = [window] {
@@ -57,7 +57,7 @@ private slots:
     void settingsFieldStandsOutInTheDark()
     {
         QApplication::setPalette(m_dark);
-        SettingsWindow *window = m_app.scene().openSettingsWindow();
+        SettingsWindow *window = m_app.scene.openSettingsWindow();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         auto *field = window->findChild<QLineEdit *>(u"nameField"_s);
         const QImage shot = window->grab().toImage();
@@ -72,7 +72,7 @@ private slots:
         for (const QPalette &palette : {m_light, m_dark}) {
             QApplication::setPalette(palette);
             const auto *list =
-                m_app.scene().openMainWindow()->findChild<QListWidget *>(u"sidebarList"_s);
+                m_app.scene.openMainWindow()->findChild<QListWidget *>(u"sidebarList"_s);
             const QColor behind = list->palette().color(QPalette::Window);
             for (int row = 0; row < list->count(); ++row) {
                 if (list->item(row)->flags() == Qt::NoItemFlags)
@@ -105,7 +105,7 @@ private slots:
     {
         QFETCH(bool, dark);
         QFETCH(QString, label);
-        MainWindow *window = m_app.scene().openMainWindow();
+        MainWindow *window = m_app.scene.openMainWindow();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QLabel *text = window->findChild<QLabel *>(label);
         // Switched while shown: the colours follow the appearance, not the one they started in.
@@ -135,7 +135,7 @@ private slots:
     }
 
 private:
-    SidebarApp &m_app;
+    AppParts &m_app;
     const QPalette m_light = QApplication::palette();
     QPalette m_dark = QApplication::palette();
 };

@@ -87,9 +87,9 @@ QStringList visibleTexts(QWidget *window)
 }
 
 // The main window with each pane in turn, About, Attributions, Settings, the tray popup and menu.
-QStringList textsOfEveryWindow(SidebarApp &app)
+QStringList textsOfEveryWindow(AppParts &app)
 {
-    MainWindow *window = app.scene().openMainWindow();
+    MainWindow *window = app.scene.openMainWindow();
     Sidebar *sidebar = window->view()->sidebar();
     QStringList texts = visibleTexts(window);
     for (const PaneRegistration &pane : registeredPanes()) {
@@ -106,7 +106,7 @@ QStringList textsOfEveryWindow(SidebarApp &app)
     };
     walk(openAboutWindow());
     walk(openAttributionsWindow());
-    walk(app.scene().openSettingsWindow());
+    walk(app.scene.openSettingsWindow());
     walk(tray.showPopup());
     tray.statusMenu()->popup(QPoint());
     walk(tray.statusMenu());
@@ -120,7 +120,7 @@ class TranslationsTest : public QObject
     Q_OBJECT
 
 public:
-    explicit TranslationsTest(SidebarApp &app)
+    explicit TranslationsTest(AppParts &app)
         : m_app(app)
     {}
 
@@ -172,7 +172,7 @@ private slots:
     }
 
 private:
-    SidebarApp &m_app;
+    AppParts &m_app;
     QStringList m_germanTexts;
 };
 

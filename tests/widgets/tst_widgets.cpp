@@ -67,14 +67,14 @@ class WidgetsTest : public QObject
     Q_OBJECT
 
 public:
-    explicit WidgetsTest(SidebarApp &app)
+    explicit WidgetsTest(AppParts &app)
         : m_app(app)
     {}
 
 private slots:
     void init()
     {
-        m_app.preferences().setAlwaysOnTop(false);
+        m_app.preferences.setAlwaysOnTop(false);
         // Each test's window opens at the default frame, whatever the last one was left at.
         windowStateFile().clear();
     }
@@ -84,12 +84,12 @@ private slots:
     // The frame and the columns come back as the user left them, no larger than the screen.
     void windowReopensAsLeft()
     {
-        MainWindow *window = m_app.scene().openMainWindow();
+        MainWindow *window = m_app.scene.openMainWindow();
         const QRect room = window->screen()->availableGeometry();
         window->findChild<QSplitter *>()->setSizes({250, 650});
         window->setGeometry(QRect(room.topLeft() + QPoint(10, 10), room.size() * 2));
         closeAndDelete(window);
-        window = m_app.scene().openMainWindow();
+        window = m_app.scene.openMainWindow();
         // Qt from 6.8, which shrinks the window itself, also leaves room for the frame.
         QCOMPARE(window->size().boundedTo(room.size()), window->size());
         QCOMPARE_GT(window->width(), room.width() * 9 / 10);
@@ -101,7 +101,7 @@ private slots:
     {
         QVERIFY(writeFile(windowStateFile().fileName(),
                           "[MainWindow]\ngeometry=@Variant(\\0\\0\\0\\x\\11x\xff\t)\n"));
-        MainWindow *window = m_app.scene().openMainWindow();
+        MainWindow *window = m_app.scene.openMainWindow();
         QCOMPARE(window->size(), MainWindow::defaultSize);
         closeAndDelete(window); // which stores the frame as it is now
         QVERIFY(!windowStateFile().value(u"MainWindow/geometry"_s).toByteArray().isEmpty());
@@ -277,17 +277,17 @@ private slots:
     void windowShownLaterTakesTheChoiceMadeLast()
     {
         QMainWindow window;
-        new AlwaysOnTop(m_app.preferences(), &window); // the window owns it
+        new AlwaysOnTop(m_app.preferences, &window); // the window owns it
         QSignalSpy captured(window.findChild<WindowReflection *>(), &WindowReflection::captured);
         QVERIFY(captured.wait()); // the first look-up finds no window to keep on top
         for (bool on : {true, false, true})
-            m_app.preferences().setAlwaysOnTop(on);
+            m_app.preferences.setAlwaysOnTop(on);
         window.show();
         QTRY_VERIFY(staysOnTop(&window));
         QSignalSpy hidden(window.windowHandle(), &QWindow::visibleChanged);
         const WId id = window.winId();
         for (bool on : {true, false, true}) {
-            m_app.preferences().setAlwaysOnTop(on);
+            m_app.preferences.setAlwaysOnTop(on);
             QCOMPARE(staysOnTop(&window), on);
         }
         QVERIFY(window.winId() == id && hidden.isEmpty());
@@ -304,7 +304,7 @@ private slots:
         for (bool on : {true, false}) {
             other.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&other));
-            m_app.preferences().setAlwaysOnTop(on);
+            m_app.preferences.setAlwaysOnTop(on);
             QTRY_COMPARE(QApplication::activeWindow(), on ? window : &other);
             QCOMPARE(staysOnTop(window), on);
         }
@@ -334,9 +334,9 @@ private slots:
 
     void settingsStoreEveryKeystroke()
     {
-        m_app.preferences().setName(u"x"_s);
-        QPointer<SettingsWindow> window = m_app.scene().openSettingsWindow();
-        QSignalSpy stored(&m_app.preferences(), &Preferences::nameChanged);
+        m_app.preferences.setName(u"x"_s);
+        QPointer<SettingsWindow> window = m_app.scene.openSettingsWindow();
+        QSignalSpy stored(&m_app.preferences, &Preferences::nameChanged);
         auto *field = window->findChild<QLineEdit *>(u"nameField"_s);
         QTest::keyClick(field, Qt::Key_Backspace);
         QTest::keyClicks(field, u"Zo"_s);
@@ -345,20 +345,20 @@ private slots:
         // Stored as typed: closing loses nothing, and the next window shows it.
         closeAndDelete(window);
         QCOMPARE(Preferences().name(), u"Zoë"_s);
-        QCOMPARE(m_app.scene().openSettingsWindow()->findChild<QLineEdit *>(u"nameField"_s)->text(),
+        QCOMPARE(m_app.scene.openSettingsWindow()->findChild<QLineEdit *>(u"nameField"_s)->text(),
                  u"Zoë"_s);
     }
 
 private:
     MainWindow *mainWindow()
     {
-        MainWindow *window = m_app.scene().openMainWindow();
+        MainWindow *window = m_app.scene.openMainWindow();
         window->resize(900, 600);
         m_view = window->view();
         return QTest::qWaitForWindowExposed(window) ? window : nullptr;
     }
 
-    SidebarApp &m_app;
+    AppParts &m_app;
     MainView *m_view = nullptr;
 };
 

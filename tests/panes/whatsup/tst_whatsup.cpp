@@ -20,7 +20,7 @@ class WhatsUpTest : public QObject
     Q_OBJECT
 
 public:
-    explicit WhatsUpTest(SidebarApp &app)
+    explicit WhatsUpTest(AppParts &app)
         : m_app(app)
     {}
 
@@ -28,7 +28,7 @@ private slots:
     // Greetings and suggestions show the filtered names, every name while the field is empty.
     void suggestionsFollowTheSearch()
     {
-        MainWindow *window = m_app.scene().openMainWindow();
+        MainWindow *window = m_app.scene.openMainWindow();
         MainView *view = window->view();
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
@@ -68,7 +68,7 @@ private slots:
     }
 
 private:
-    SidebarApp &m_app;
+    AppParts &m_app;
 };
 
 int main(int argc, char *argv[])
