@@ -35,7 +35,7 @@ sanitize: deps
 	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
 		-DCMAKE_BUILD_TYPE=Debug -DAPP_SANITIZE=ON -DAPP_BENCHMARKS=OFF
 	cmake --build $(SANITIZE_DIR)
-	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0:fast_unwind_on_malloc=0 \
 		ctest --test-dir $(SANITIZE_DIR) --output-on-failure -L 'core|widgets|desktop'
 
 # Optimised build of its own; prints one table of app / bare-window ratios. Not part of `make test`.
