@@ -141,12 +141,20 @@ def panel_started_later():
 
 
 def start_x_server():
-    """An Xvfb of its own on a display it picks, whose name it writes to the pipe once it serves it."""
-    ready, written = os.pipe()
-    spawn("Xvfb", "-displayfd", written, "-screen", "0", "1280x800x24", "-nolisten", "tcp", pass_fds=[written])
-    os.close(written)
-    with os.fdopen(ready) as pipe:
-        return f":{pipe.readline().strip()}"
+    """An Xvfb of its own on a display it picks, whose name it writes to the pipe once it serves it. A
+    display no client can open is passed over, its server left running so the next picks another: in a
+    test-on root the lock files are the root's own but the abstract sockets are the host's, and a client
+    there once reached another server by the same number."""
+    for _ in range(3):
+        ready, written = os.pipe()
+        spawn("Xvfb", "-displayfd", written, "-screen", "0", "1280x800x24", "-nolisten", "tcp", pass_fds=[written])
+        os.close(written)
+        with os.fdopen(ready) as pipe:
+            display = f":{pipe.readline().strip()}"
+        if subprocess.run(["xdotool", "getdisplaygeometry"], env=dict(os.environ, DISPLAY=display),
+                          capture_output=True).returncode == 0:
+            return display
+    raise AssertionError("no X server that a client can open")
 
 
 @contextlib.contextmanager
