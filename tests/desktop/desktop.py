@@ -141,13 +141,15 @@ def panel_started_later():
 
 
 def start_x_server():
-    """An Xvfb of its own on a display it picks, whose name it writes to the pipe once it serves it. A
+    """An Xvfb of its own on a display it picks, whose name it writes to the pipe once it serves it; it
+    never resets when its last client leaves, which would refuse the next one for that moment. A
     display no client can open is passed over, its server left running so the next picks another: in a
     test-on root the lock files are the root's own but the abstract sockets are the host's, and a client
     there once reached another server by the same number."""
     for _ in range(3):
         ready, written = os.pipe()
-        spawn("Xvfb", "-displayfd", written, "-screen", "0", "1280x800x24", "-nolisten", "tcp", pass_fds=[written])
+        spawn("Xvfb", "-displayfd", written, "-screen", "0", "1280x800x24", "-nolisten", "tcp", "-noreset",
+              pass_fds=[written])
         os.close(written)
         with os.fdopen(ready) as pipe:
             display = f":{pipe.readline().strip()}"
