@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/MainScene.h"
 #include "app/SidebarApp.h"
+#include "app/core/Preferences.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
