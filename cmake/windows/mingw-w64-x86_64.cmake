@@ -1,0 +1,13 @@
+# Cross-building for Windows x86-64 with Debian's MinGW-w64 compilers. The POSIX thread model is
+# the one whose C++ runtime has std::thread and std::mutex, which Qt needs.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR AMD64)
+set(triplet x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${triplet}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${triplet}-g++-posix)
+set(CMAKE_RC_COMPILER ${triplet}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${triplet})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE BOTH)
