@@ -2,17 +2,16 @@
 
 #include "common/core/RunningQt.h"
 
-#include <QFile>
+#include "common/SymbolArt.h"
+
 #include <QGuiApplication>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
 #include <QPixmapCache>
-#include <QSvgRenderer>
 
 #include <memory>
-#include <unordered_map>
 
 using namespace Qt::StringLiterals;
 
@@ -21,9 +20,9 @@ namespace {
 class SymbolIconEngine final : public QIconEngine
 {
 public:
-    SymbolIconEngine(QString name, QByteArray svg)
-        : m_name(std::move(name))
-        , m_svg(std::move(svg))
+    SymbolIconEngine(QString path, std::shared_ptr<SymbolArt> art)
+        : m_path(std::move(path))
+        , m_art(std::move(art))
     {}
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State) override
@@ -43,7 +42,7 @@ public:
                         scale);
     }
 
-    QIconEngine *clone() const override { return new SymbolIconEngine(m_name, m_svg); }
+    QIconEngine *clone() const override { return new SymbolIconEngine(m_path, m_art); }
     QString key() const override { return u"symbol"_s; }
     // Drawn here, not taken from a theme: a name would send a StatusNotifierItem panel looking for
     // it in its own theme, which shows a missing icon rather than the pixels.
@@ -54,17 +53,13 @@ private:
     QPixmap rendered(const QSize &pixels, QIcon::Mode mode, qreal scale)
     {
         const QColor colour = tint(mode);
-        const QString cacheKey = u"symbol:%1:%2x%3:%4"_s.arg(m_name)
+        const QString cacheKey = u"symbol:%1:%2x%3:%4"_s.arg(m_path)
                                      .arg(pixels.width())
                                      .arg(pixels.height())
                                      .arg(colour.rgba());
         QPixmap pixmap;
         if (!QPixmapCache::find(cacheKey, &pixmap)) {
-            pixmap = QPixmap(pixels);
-            pixmap.fill(Qt::transparent);
-            QPainter painter(&pixmap);
-            rendererFor(colour).render(&painter, QRectF(QPointF(), pixels));
-            painter.end();
+            pixmap = QPixmap::fromImage(m_art->draw(pixels, colour));
             QPixmapCache::insert(cacheKey, pixmap);
         }
         pixmap.setDevicePixelRatio(scale);
@@ -80,45 +75,27 @@ private:
                                                             : QPalette::WindowText);
     }
 
-    // Parsing the SVG is the expensive part of drawing it; it is done again only when the tint
-    // changes (a new appearance, or another mode).
-    QSvgRenderer &rendererFor(const QColor &tint)
-    {
-        auto found = m_renderers.find(tint.rgba());
-        if (found == m_renderers.end()) {
-            QByteArray svg = m_svg;
-            svg.replace("currentColor", tint.name(QColor::HexRgb).toLatin1());
-            found = m_renderers.emplace(tint.rgba(), std::make_unique<QSvgRenderer>(svg)).first;
-            found->second->setAspectRatioMode(Qt::KeepAspectRatio);
-        }
-        return *found->second;
-    }
-
-    QString m_name;
-    QByteArray m_svg;
-    std::unordered_map<QRgb, std::unique_ptr<QSvgRenderer>> m_renderers;
+    QString m_path;
+    // Shared by the copies Qt makes of an icon.
+    std::shared_ptr<SymbolArt> m_art;
 };
 
-QByteArray contentsOf(const QString &path)
+QIcon iconFrom(const QString &path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    std::shared_ptr<SymbolArt> art = symbolArt(path);
+    return art ? QIcon(new SymbolIconEngine(path, std::move(art))) : QIcon();
 }
 
 } // namespace
 
 QIcon symbolIcon(const QString &name)
 {
-    QByteArray svg = contentsOf(u":/icons/"_s + name + u".svg"_s);
-    if (svg.isEmpty())
-        return {};
-    return QIcon(new SymbolIconEngine(name, std::move(svg)));
+    return iconFrom(u":/icons/"_s + name);
 }
 
 QIcon applicationIcon()
 {
     // Drawn by the same engine as the symbols: Qt's SVG icon engine is a plugin to load, and it
     // parses the file again for every size that the window manager is given.
-    const QString name = u"app"_s;
-    return QIcon(new SymbolIconEngine(name, contentsOf(u":/appicon/"_s + name + u".svg"_s)));
+    return iconFrom(u":/appicon/app"_s);
 }

@@ -3,10 +3,12 @@
 #include "app/MainView.h"
 #include "app/MainWindow.h"
 #include "common/Appearance.h"
+#include "common/SymbolIcon.h"
 #include "navigation/Pane.h"
 #include "navigation/Sidebar.h"
 #include "windows/SettingsWindow.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -134,7 +136,80 @@ private slots:
                                 .arg(best, 0, 'f', 2)));
     }
 
+    // Every symbol, whether the build draws it from its SVG or from pictures made of it: sharp at
+    // each scale a Windows user may choose, and drawn in the appearance's text colour unless it has
+    // colours of its own.
+    void symbolsSharpInEitherAppearance_data()
+    {
+        QTest::addColumn<QString>("symbol");
+        QTest::addColumn<qreal>("scale");
+        const QStringList symbols = QDir(u":/icons"_s).entryList();
+        QVERIFY(symbols.contains(u"sidebar.left"_s) || symbols.contains(u"sidebar.left.svg"_s));
+        for (const QString &entry : symbols) {
+            for (const qreal scale : {1.0, 1.25, 1.5, 2.0}) {
+                const QString symbol = QString(entry).remove(u".svg"_s);
+                QTest::addRow("%s at %g", qPrintable(symbol), scale) << symbol << scale;
+            }
+        }
+    }
+
+    void symbolsSharpInEitherAppearance()
+    {
+        QFETCH(QString, symbol);
+        QFETCH(qreal, scale);
+        const QIcon icon = symbolIcon(symbol);
+        const auto drawn = [&icon](int side, qreal scale) {
+            return icon.pixmap(QSize(side, side), scale).toImage().convertToFormat(
+                QImage::Format_ARGB32);
+        };
+        const QImage light = drawn(24, scale);
+        QCOMPARE(light.size(), QSize(24, 24) * scale);
+        // As sharp as the symbol drawn twice as large and made smaller: one enlarged from a
+        // smaller picture loses its edges.
+        const QImage reference =
+            drawn(48, scale).scaled(light.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        QVERIFY2(edges(light) >= 0.85 * edges(reference),
+                 qPrintable(u"%1 against %2"_s.arg(edges(light)).arg(edges(reference))));
+
+        QApplication::setPalette(m_dark);
+        const QImage dark = drawn(24, scale);
+        if (dark != light) {
+            QCOMPARE(darkest(light), m_light.color(QPalette::WindowText).rgb());
+            QCOMPARE(lightest(dark), m_dark.color(QPalette::WindowText).rgb());
+        }
+    }
+
 private:
+    // How much the opacity changes from one pixel to the next, summed over the picture.
+    static qreal edges(const QImage &image)
+    {
+        qreal sum = 0;
+        for (int y = 1; y < image.height(); ++y) {
+            for (int x = 1; x < image.width(); ++x) {
+                const int here = qAlpha(image.pixel(x, y));
+                sum += qAbs(here - qAlpha(image.pixel(x - 1, y))) +
+                       qAbs(here - qAlpha(image.pixel(x, y - 1)));
+            }
+        }
+        return sum;
+    }
+
+    // The colour of the fully opaque pixels that is darkest, or lightest.
+    static QRgb extreme(const QImage &image, bool dark)
+    {
+        QRgb found = dark ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb pixel = image.pixel(x, y);
+                if (qAlpha(pixel) == 255 && (qGray(pixel) < qGray(found)) == dark)
+                    found = pixel | 0xff000000;
+            }
+        }
+        return found;
+    }
+    static QRgb darkest(const QImage &image) { return extreme(image, true); }
+    static QRgb lightest(const QImage &image) { return extreme(image, false); }
+
     AppParts &m_app;
     const QPalette m_light = QApplication::palette();
     QPalette m_dark = QApplication::palette();
