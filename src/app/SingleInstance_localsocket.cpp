@@ -1,5 +1,7 @@
 #include "SingleInstance.h"
 
+#include "common/Platform.h"
+
 #include <QDir>
 #include <QGuiApplication>
 #include <QLocalServer>
@@ -40,6 +42,7 @@ bool SingleInstance::handOver()
     QLocalSocket running;
     running.connectToServer(name);
     if (running.waitForConnected(answerTimeoutMs)) {
+        Platform::allowOtherInstanceToComeForward();
         running.write("activate\n");
         running.waitForBytesWritten(answerTimeoutMs);
         running.disconnectFromServer();
