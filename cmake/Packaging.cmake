@@ -11,6 +11,33 @@ set(CPACK_PACKAGE_CONTACT "${APP_MAINTAINER}")
 set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 set(CPACK_STRIP_FILES ON)
 
+if(WIN32)
+    # An NSIS installer, <package>-<version>-win64.exe, for the current user's Program Files: the
+    # app, what cmake/windows/Deploy.cmake adds, a Start-menu shortcut named after the app and an
+    # uninstaller, which leaves only the user's settings behind.
+    include(cmake/windows/Deploy.cmake)
+    set(CPACK_GENERATOR "NSIS")
+    set(CPACK_PACKAGE_FILE_NAME "${APP_PACKAGE_NAME}-${PROJECT_VERSION}-win64")
+    set(CPACK_PACKAGE_INSTALL_DIRECTORY "${APP_NAME}")
+    set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "${APP_ID}")
+    set(CPACK_PACKAGE_EXECUTABLES "${APP_EXECUTABLE};${APP_NAME}")
+    set(CPACK_NSIS_EXECUTABLES_DIRECTORY ".")
+    set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+    set(CPACK_NSIS_PACKAGE_NAME "${APP_NAME}")
+    set(CPACK_NSIS_DISPLAY_NAME "${APP_NAME}")
+    set(CPACK_NSIS_MUI_ICON "${APP_WINDOWS_ICON}")
+    set(CPACK_NSIS_MUI_UNIICON "${APP_WINDOWS_ICON}")
+    set(CPACK_NSIS_INSTALLED_ICON_NAME "${APP_EXECUTABLE}.exe")
+    set(CPACK_NSIS_URL_INFO_ABOUT "${APP_HOMEPAGE}")
+    set(CPACK_NSIS_CONTACT "${APP_CONTACT}")
+    set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+    set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
+    # A 64-bit installer for a 64-bit app: it writes to the 64-bit Program Files and registry.
+    set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS "-XTarget amd64-unicode")
+    include(CPack)
+    return()
+endif()
+
 set(CPACK_GENERATOR "DEB")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE "${APP_BUILD_NUMBER}")
