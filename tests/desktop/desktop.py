@@ -22,9 +22,11 @@ from dbusmock import DBusTestCase
 # bus, as KDE's and GNOME's are; "weston": Wayland, with that panel; "sway": Wayland, wlroots, with
 # waybar's tray as the panel's host. Every desktop runs on an Xvfb of its own: a compositor as a
 # window there, through its X11 backend, whose pointer and keyboard xdotool drives as a user's.
+# "wine": the Windows build under Wine on icewm's X11 desktop, where Wine docks its tray icons.
 DESKTOP = os.environ.get("TEST_DESKTOP", "icewm")
-X11 = DESKTOP in ("icewm", "sni")
-NEEDED = ("Xvfb", "xdotool") + {"weston": ("weston",), "sway": ("sway", "waybar", "setpriv")}.get(
+X11 = DESKTOP in ("icewm", "sni", "wine")
+NEEDED = ("Xvfb", "xdotool") + {"weston": ("weston",), "sway": ("sway", "waybar", "setpriv"),
+                                "wine": ("icewm", "xwininfo", "xprop", "wine")}.get(
     DESKTOP, ("icewm", "xwininfo", "xprop"))
 WATCHER = "org.kde.StatusNotifierWatcher"
 CLEANUP = contextlib.ExitStack()  # what start_desktop starts, ended after the last test
@@ -85,6 +87,8 @@ def start_desktop():
         wait_until(lambda: Path(os.environ["XDG_RUNTIME_DIR"], "wayland-test").exists(), "weston", timeout=15)
     elif DESKTOP == "sway":
         start_sway()
+    elif DESKTOP == "wine":  # no session bus: Windows has none
+        return start_window_manager()
     DBusTestCase.start_session_bus()
     CLEANUP.callback(DBusTestCase.tearDownClass)
     spawn("/usr/libexec/at-spi-bus-launcher", "--launch-immediately")
