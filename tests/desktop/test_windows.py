@@ -24,6 +24,7 @@ ON_TOP = "window.setting.isAlwaysOnTop"
 UNINSTALL_KEY = rf"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\{os.environ.get('APP_ID')}"
 PREFIX = Path(os.environ.get("WINEPREFIX", Path.home() / ".wine"))
 FOLDER = PREFIX / "drive_c" / "Program Files" / NAME
+EXECUTABLE = FOLDER / f"{os.environ.get('APP_EXECUTABLE')}.exe"
 
 
 def wine(*command, **options):
@@ -48,9 +49,6 @@ def registry(key):
 
 def start_menu_shortcuts():
     return sorted(path.name for path in PREFIX.glob("drive_c/**/Start Menu/Programs/**/*.lnk"))
-
-
-EXECUTABLE = FOLDER / f"{os.environ.get('APP_EXECUTABLE')}.exe"
 
 
 class App:
@@ -128,6 +126,10 @@ def test_installer_puts_the_app_its_libraries_and_a_shortcut():
     assert entry["DisplayVersion"] == os.environ["APP_VERSION"]
     assert entry["Publisher"] == os.environ["APP_PUBLISHER"]
     assert entry["DisplayIcon"].startswith(windows_path(EXECUTABLE))
+    # The program's own version resource, which Explorer shows in its properties.
+    resource = EXECUTABLE.read_bytes()
+    for text in (os.environ["APP_COPYRIGHT"], f"{os.environ['APP_VERSION']}.{os.environ['APP_BUILD_NUMBER']}"):
+        assert text.encode("utf-16-le") in resource, text
 
 
 def test_starts_with_its_main_window_and_prints_its_lines(launch):
