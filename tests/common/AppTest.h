@@ -5,6 +5,7 @@
 #include "app/core/Preferences.h"
 
 #include <QApplication>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
@@ -43,6 +44,8 @@ int runWithApp(int argc, char *argv[])
 {
     QTemporaryDir settings;
     qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
+    // Where no environment variable moves them (Windows): the files, not the registry.
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     SidebarApp app(argc, argv);
     AppParts parts;
     Test test(parts);

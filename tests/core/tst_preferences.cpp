@@ -85,10 +85,11 @@ private slots:
     }
 
 private:
+    // Named after the row, in characters every file system takes (a row's name may hold a colon).
     QString iniPath() const
     {
-        return m_dir.filePath(QString::fromLatin1(QTest::currentTestFunction()) +
-                              QString::fromLatin1(QTest::currentDataTag()) + u".conf"_s);
+        const QByteArray row = QByteArray(QTest::currentTestFunction()) + QTest::currentDataTag();
+        return m_dir.filePath(QString::fromLatin1(row.toPercentEncoding()) + u".conf"_s);
     }
 
     QTemporaryDir m_dir;
