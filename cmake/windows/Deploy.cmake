@@ -5,11 +5,14 @@
 set(APP_QT_MODULES Core Gui Widgets Network)
 list(TRANSFORM APP_QT_MODULES PREPEND Qt6:: OUTPUT_VARIABLE modules)
 install(IMPORTED_RUNTIME_ARTIFACTS ${modules} DESTINATION .)
-# The platform plugin, and the style a Windows user expects.
+# The platform plugin, and the style a Windows user expects (named so from Qt 6.7). Asked for by
+# name: a Qt built from Debian's source does not bring its plugins' targets with its modules.
+find_package(Qt6QWindowsIntegrationPlugin REQUIRED CONFIG HINTS "${Qt6Gui_DIR}")
 install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QWindowsIntegrationPlugin DESTINATION plugins/platforms)
-foreach(style IN ITEMS Qt6::QModernWindowsStylePlugin Qt6::QWindowsVistaStylePlugin)
-    if(TARGET ${style})
-        install(IMPORTED_RUNTIME_ARTIFACTS ${style} DESTINATION plugins/styles)
+foreach(style IN ITEMS QModernWindowsStylePlugin QWindowsVistaStylePlugin)
+    find_package(Qt6${style} QUIET CONFIG HINTS "${Qt6Widgets_DIR}")
+    if(TARGET Qt6::${style})
+        install(IMPORTED_RUNTIME_ARTIFACTS Qt6::${style} DESTINATION plugins/styles)
         break()
     endif()
 endforeach()
@@ -18,10 +21,6 @@ endforeach()
 foreach(library IN ITEMS libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     execute_process(COMMAND "${CMAKE_CXX_COMPILER}" -print-file-name=${library}
         OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
-    if(NOT IS_ABSOLUTE "${path}")
-        # libwinpthread lives beside the MinGW headers, where the compiler does not look.
-        set(path "${CMAKE_FIND_ROOT_PATH}/lib/${library}")
-    endif()
     if(NOT EXISTS "${path}")
         message(FATAL_ERROR "The MinGW runtime ${library} is not where the compiler says: ${path}")
     endif()
@@ -36,5 +35,6 @@ if(APP_QT_CATALOGUE_DE)
     install(FILES "${APP_QT_CATALOGUE_DE}" DESTINATION translations)
 endif()
 
-file(WRITE "${CMAKE_CURRENT_BINARY_DIR}/qt.conf" "[Paths]\nPrefix=.\n")
-install(FILES "${CMAKE_CURRENT_BINARY_DIR}/qt.conf" DESTINATION .)
+# Not beside the programs in the build folder, which take Qt from where it was built.
+file(WRITE "${CMAKE_CURRENT_BINARY_DIR}/deploy/qt.conf" "[Paths]\nPrefix=.\n")
+install(FILES "${CMAKE_CURRENT_BINARY_DIR}/deploy/qt.conf" DESTINATION .)
