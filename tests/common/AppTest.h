@@ -44,7 +44,9 @@ int runWithApp(int argc, char *argv[])
 {
     QTemporaryDir settings;
     qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
-    // Where no environment variable moves them (Windows): the files, not the registry.
+    // Where no environment variable moves them (Windows), the preferences too go to files there,
+    // never to the user's registry.
+    QSettings::setDefaultFormat(QSettings::IniFormat);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     SidebarApp app(argc, argv);
     AppParts parts;

@@ -70,7 +70,7 @@ std::optional<QVariant> accepted(const PreferenceKey &entry, const QVariant &sto
 } // namespace
 
 Preferences::Preferences(QObject *parent)
-    : Preferences(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+    : Preferences(std::make_unique<QSettings>(QSettings::defaultFormat(), QSettings::UserScope,
                                               QString::fromUtf8(AppIdentity::organizationFolder),
                                               QString::fromUtf8(AppIdentity::name)),
                   parent)

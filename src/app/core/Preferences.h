@@ -21,7 +21,8 @@ public:
     static constexpr QLatin1StringView isAlwaysOnTopKey{"window.setting.isAlwaysOnTop"};
     static constexpr QLatin1StringView nameKey{"settings.general.name"};
 
-    // Opens the native store named after the app's organisation and name.
+    // Opens the store named after the app's organisation and name, in the default format: the
+    // native one (the registry on Windows) unless a test has chosen INI files of its own.
     explicit Preferences(QObject *parent = nullptr);
     // Opens the given INI file instead; for tools and tests that must not touch the user's store.
     explicit Preferences(const QString &iniFile, QObject *parent = nullptr);
