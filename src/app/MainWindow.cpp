@@ -175,9 +175,17 @@ void MainWindow::showPaneChrome(Pane *pane)
 
 void MainWindow::followPaneChrome(Pane *pane)
 {
-    // The previous pane's items left the toolbar when it was deleted; the shown pane's are added
-    // again in their order, which moves those already there.
-    m_toolBar->addActions(pane->toolbarActions());
+    // Put back only when they changed: taking a field out of the toolbar takes its focus.
+    const QList<QAction *> actions = pane->toolbarActions();
+    if (!std::equal(actions.cbegin(), actions.cend(), m_paneActions.cbegin(),
+                    m_paneActions.cend())) {
+        for (QAction *action : std::as_const(m_paneActions)) {
+            if (action)
+                m_toolBar->removeAction(action);
+        }
+        m_paneActions = {actions.cbegin(), actions.cend()};
+        m_toolBar->addActions(actions);
+    }
     // On Linux Qt adds " — " and the application's name to the title bar; without a subtitle the
     // name alone is the title, also for window managers that read the plain ICCCM name.
     const QString subtitle = pane->subtitle();
