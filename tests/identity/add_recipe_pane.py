@@ -19,9 +19,7 @@ shutil.copy(tree / "resources/icons/gearshape.fill.svg", folder / "note.text.svg
 
 def insert(path, after, text):
     source = (tree / path).read_text(encoding="utf-8")
-    place = re.search(after, source)
-    assert place, f"{after} not in {path}"
-    (tree / path).write_text(source[:place.end()] + text + source[place.end():], encoding="utf-8")
+    (tree / path).write_text(re.sub(after, lambda place: place.group(0) + text, source, count=1), encoding="utf-8")
 
 
 include, entry = row.split("\n", 1)

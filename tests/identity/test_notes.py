@@ -1,6 +1,4 @@
-"""The architecture map's editor pane on a real desktop: typed in, edited through the Edit menu, and
-its toolbar action opening a document that the title then names. The identity test adds it to the
-desktop suite of its copy, together with the pane."""
+"""The architecture map's editor pane on a real desktop; the identity test adds both to its copy."""
 
 import pytest
 

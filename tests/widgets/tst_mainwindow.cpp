@@ -166,18 +166,8 @@ private slots:
         QVERIFY(search->hasFocus());
     }
 
-    void titleFollowsTheShownPane()
-    {
-        MainWindow *window = openActiveMainWindow(m_app);
-        auto *editor = new EditorPane;
-        window->view()->showDetail(editor);
-        QCOMPARE(window->windowTitle(), QGuiApplication::applicationDisplayName());
-        editor->open(u"Notes.txt"_s);
-        QCOMPARE(window->windowTitle(), u"Notes.txt"_s);
-    }
-
     // A pane's action shows as Qt shows actions, follows its state live and leaves the toolbar
-    // with the pane, also when the pane does not own it.
+    // with the pane, also when the pane does not own it; the title names the pane's document.
     void toolbarShowsThePaneActionsWhileShown_data()
     {
         QTest::addColumn<bool>("ownedByPane");
@@ -196,6 +186,9 @@ private slots:
         action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
         auto *editor = new EditorPane(action);
         window->view()->showDetail(editor);
+        QCOMPARE(window->windowTitle(), QGuiApplication::applicationDisplayName());
+        editor->open(u"Notes.txt"_s);
+        QCOMPARE(window->windowTitle(), u"Notes.txt"_s);
         QCOMPARE(action->parent() == editor, ownedByPane);
         auto *toolBar = window->findChild<QToolBar *>(u"mainToolBar"_s);
         auto *button = qobject_cast<QToolButton *>(toolBar->widgetForAction(action));
