@@ -183,8 +183,11 @@ void MainWindow::followPaneChrome(Pane *pane)
             if (action)
                 m_toolBar->removeAction(action);
         }
-        m_paneActions = {actions.cbegin(), actions.cend()};
-        m_toolBar->addActions(actions);
+        m_paneActions.clear();
+        for (QAction *action : actions) {
+            m_toolBar->addAction(action);
+            m_paneActions.append(action);
+        }
     }
     // On Linux Qt adds " — " and the application's name to the title bar; without a subtitle the
     // name alone is the title, also for window managers that read the plain ICCCM name.

@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 
 #include <type_traits>
