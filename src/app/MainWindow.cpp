@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -81,6 +82,19 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     saveWindowState();
     QMainWindow::closeEvent(event);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent *event)
+{
+    // A widget that takes Tab as text (an editor) passes Ctrl+Tab on; here it moves the focus as
+    // Tab does elsewhere, the way out of an editor that desktops agree on.
+    const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    if (tab && event->modifiers().testFlag(Qt::ControlModifier)) {
+        focusNextPrevChild(event->key() == Qt::Key_Tab &&
+                           !event->modifiers().testFlag(Qt::ShiftModifier));
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void MainWindow::restoreWindowState()

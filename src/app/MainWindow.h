@@ -26,6 +26,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 signals:
     // The Settings item was chosen; the scene keeps the one Settings window.
