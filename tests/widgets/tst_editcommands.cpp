@@ -69,7 +69,7 @@ private slots:
         item(u"copy"_s)->trigger();
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  enabled.contains(u"copy"_s) ? u"secret"_s : QString());
-        if (enabled.contains(u"undo"_s)) {
+        if (enabled.contains(u"cut"_s)) { // a password field's undo only clears it
             item(u"delete"_s)->trigger();
             QVERIFY(!item(u"copy"_s)->isEnabled() && !item(u"selectAll"_s)->isEnabled());
             item(u"undo"_s)->trigger();
