@@ -1,11 +1,9 @@
 #!/usr/bin/env bash
-# Gives a copy of the tree another identity with scripts/make-it-yours, then proves the copy works:
-# refused input changes nothing, a second run changes nothing, no tracked file but the licence names
-# the frame; then, as an adopter's first day, the registry reformatted in another style, every
-# placeholder pane dropped, the architecture map's editor pane added from its code blocks as
-# written, the copy builds, passes its core, widget and package tests and a desktop row that types in
-# that editor; last, German dropped, it builds and passes again. The frame's identity is read from
-# its identity file, never spelled.
+# Gives a copy of the tree another identity with scripts/make-it-yours and proves it works: refused
+# input and a second run change nothing, no tracked file but the licence names the frame; then, as
+# an adopter's first day, the panes dropped from a registry in another style, the architecture map's
+# editor pane added as written, it builds and passes core, widgets, package and a desktop row; and
+# again without German. The frame's identity is read from its identity file, never spelled.
 set -euo pipefail
 source=$1 work=$2
 tree=$work/tree build=$work/tree/build
