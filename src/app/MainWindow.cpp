@@ -201,6 +201,9 @@ void MainWindow::followPaneChrome(Pane *pane)
         for (QAction *action : actions) {
             m_toolBar->addAction(action);
             m_paneActions.append(action);
+            // Qt leaves a toolbar's buttons out of the Tab chain; a pane's may have no other key.
+            if (QWidget *button = m_toolBar->widgetForAction(action))
+                button->setFocusPolicy(Qt::TabFocus);
         }
     }
     // On Linux Qt adds " — " and the application's name to the title bar; without a subtitle the

@@ -193,6 +193,7 @@ private slots:
         auto *toolBar = window->findChild<QToolBar *>(u"mainToolBar"_s);
         auto *button = qobject_cast<QToolButton *>(toolBar->widgetForAction(action));
         QTRY_VERIFY(button && button->isVisible());
+        QCOMPARE(button->focusPolicy(), Qt::TabFocus);   // a key to reach it by
         QCOMPARE(button->defaultAction(), action.get()); // its icon, text and tool tip
         QSignalSpy triggered(action.get(), &QAction::triggered);
         for (const bool enabled : {false, true}) {
