@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -81,6 +82,19 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     saveWindowState();
     QMainWindow::closeEvent(event);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent *event)
+{
+    // A widget that takes Tab as text (an editor) passes Ctrl+Tab on; here it moves the focus as
+    // Tab does elsewhere, the way out of an editor that desktops agree on.
+    const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    if (tab && event->modifiers().testFlag(Qt::ControlModifier)) {
+        focusNextPrevChild(event->key() == Qt::Key_Tab &&
+                           !event->modifiers().testFlag(Qt::ShiftModifier));
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void MainWindow::restoreWindowState()
@@ -175,9 +189,23 @@ void MainWindow::showPaneChrome(Pane *pane)
 
 void MainWindow::followPaneChrome(Pane *pane)
 {
-    // The previous pane's items left the toolbar when it was deleted; the shown pane's are added
-    // again in their order, which moves those already there.
-    m_toolBar->addActions(pane->toolbarActions());
+    // Put back only when they changed: taking a field out of the toolbar takes its focus.
+    const QList<QAction *> actions = pane->toolbarActions();
+    if (!std::equal(actions.cbegin(), actions.cend(), m_paneActions.cbegin(),
+                    m_paneActions.cend())) {
+        for (QAction *action : std::as_const(m_paneActions)) {
+            if (action)
+                m_toolBar->removeAction(action);
+        }
+        m_paneActions.clear();
+        for (QAction *action : actions) {
+            m_toolBar->addAction(action);
+            m_paneActions.append(action);
+            // Qt leaves a toolbar's buttons out of the Tab chain; a pane's may have no other key.
+            if (QWidget *button = m_toolBar->widgetForAction(action))
+                button->setFocusPolicy(Qt::TabFocus);
+        }
+    }
     // On Linux Qt adds " — " and the application's name to the title bar; without a subtitle the
     // name alone is the title, also for window managers that read the plain ICCCM name.
     const QString subtitle = pane->subtitle();

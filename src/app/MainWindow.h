@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
+#include <QPointer>
 
 class MainView;
 class Pane;
 class Preferences;
+class QAction;
 class QToolBar;
 
 // A main window: the menu bar with the application's commands, the toolbar and the title, over
@@ -23,6 +26,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 signals:
     // The Settings item was chosen; the scene keeps the one Settings window.
@@ -37,4 +41,6 @@ private:
 
     MainView *m_view;
     QToolBar *m_toolBar;
+    // The shown pane's, which leave the toolbar with it even when it does not own them.
+    QList<QPointer<QAction>> m_paneActions;
 };

@@ -12,12 +12,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Runs before any member that needs the application's identity.
+// Runs before any member that needs the application's identity. Qt's names for the settings and
+// the desktop come from the identity as built; what the app shows, from the bundle's lookups.
 int &configured(int &argc)
 {
     QCoreApplication::setOrganizationName(QString::fromUtf8(AppIdentity::organizationFolder));
     QCoreApplication::setApplicationName(QString::fromUtf8(AppIdentity::name));
-    QCoreApplication::setApplicationVersion(QString::fromUtf8(AppIdentity::version));
+    QCoreApplication::setApplicationVersion(appVersion());
     QGuiApplication::setApplicationDisplayName(appName());
     // Matches the desktop entry, so Wayland compositors find the window's icon and name.
     QGuiApplication::setDesktopFileName(QString::fromUtf8(AppIdentity::id));

@@ -5,6 +5,12 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+
+#include <type_traits>
 
 using namespace Qt::StringLiterals;
 
@@ -18,6 +24,53 @@ QAction *addItem(QMenu *menu, const QString &text, const QString &name,
     action->setShortcuts(key);
     action->setEnabled(false);
     return action;
+}
+
+// Qt's three text widgets share these operations but no base class: calls operation with the
+// widget as its own type when it is one of them.
+template<typename Operation>
+void onEditor(QWidget *widget, Operation &&operation)
+{
+    if (auto *field = qobject_cast<QLineEdit *>(widget))
+        operation(field);
+    else if (auto *plain = qobject_cast<QPlainTextEdit *>(widget))
+        operation(plain);
+    else if (auto *rich = qobject_cast<QTextEdit *>(widget))
+        operation(rich);
+}
+
+// What the items can do with the editor as it is now.
+struct EditorState
+{
+    bool editable = false;
+    bool undo = false;
+    bool redo = false;
+    bool selected = false;
+    bool copyable = false; // a password field's text never reaches the clipboard
+    bool hasText = false;
+};
+
+EditorState stateOf(const QLineEdit *field)
+{
+    const bool editable = !field->isReadOnly();
+    return {editable,
+            editable && field->isUndoAvailable(),
+            editable && field->isRedoAvailable(),
+            field->hasSelectedText(),
+            field->echoMode() == QLineEdit::Normal,
+            !field->text().isEmpty()};
+}
+
+template<typename DocumentEdit>
+EditorState stateOf(const DocumentEdit *edit)
+{
+    const bool editable = !edit->isReadOnly();
+    return {editable,
+            editable && edit->document()->isUndoAvailable(),
+            editable && edit->document()->isRedoAvailable(),
+            edit->textCursor().hasSelection(),
+            true,
+            !edit->document()->isEmpty()};
 }
 
 } // namespace
@@ -35,61 +88,66 @@ EditCommands::EditCommands(QMenu *menu)
     menu->addSeparator();
     m_selectAll = addItem(menu, tr("Select All"), u"selectAllAction"_s, QKeySequence::SelectAll);
 
-    const auto onField = [this](auto edit) {
-        return [this, edit] {
-            if (m_field)
-                (m_field->*edit)();
-        };
+    const auto onTriggered = [this](QAction *action, auto operation) {
+        connect(action, &QAction::triggered, this,
+                [this, operation] { onEditor(m_editor, operation); });
     };
-    connect(m_undo, &QAction::triggered, this, onField(&QLineEdit::undo));
-    connect(m_redo, &QAction::triggered, this, onField(&QLineEdit::redo));
-    connect(m_cut, &QAction::triggered, this, onField(&QLineEdit::cut));
-    connect(m_copy, &QAction::triggered, this, onField(&QLineEdit::copy));
-    connect(m_paste, &QAction::triggered, this, onField(&QLineEdit::paste));
-    connect(m_delete, &QAction::triggered, this, onField(&QLineEdit::del));
-    connect(m_selectAll, &QAction::triggered, this, onField(&QLineEdit::selectAll));
+    onTriggered(m_undo, [](auto *edit) { edit->undo(); });
+    onTriggered(m_redo, [](auto *edit) { edit->redo(); });
+    onTriggered(m_cut, [](auto *edit) { edit->cut(); });
+    onTriggered(m_copy, [](auto *edit) { edit->copy(); });
+    onTriggered(m_paste, [](auto *edit) { edit->paste(); });
+    onTriggered(m_delete, [](auto *edit) {
+        if constexpr (std::is_same_v<decltype(edit), QLineEdit *>)
+            edit->del();
+        else
+            edit->textCursor().removeSelectedText();
+    });
+    onTriggered(m_selectAll, [](auto *edit) { edit->selectAll(); });
 
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget *, QWidget *now) { follow(now); });
-    // Asking the clipboard is a round trip to the display server on X11: only when the menu shows.
+    // Read-only has no change signal, and asking the clipboard is a round trip to the display
+    // server on X11: both are looked at when the menu shows.
     connect(menu, &QMenu::aboutToShow, this, [this] {
-        m_paste->setEnabled(isEditable() && !QGuiApplication::clipboard()->text().isEmpty());
+        updateEnabled();
+        m_paste->setEnabled(m_paste->isEnabled() &&
+                            !QGuiApplication::clipboard()->text().isEmpty());
     });
 }
 
-// The field keeps counting while the application has no keyboard at all (a menu is open, another
-// application is active): the items still act on the field the user was typing in.
+// The editor keeps counting while the application has no keyboard at all (a menu is open, another
+// application is active): the items still act on the one the user was typing in.
 void EditCommands::follow(QWidget *focused)
 {
-    auto *field = qobject_cast<QLineEdit *>(focused);
-    if (!focused || field == m_field)
+    if (!focused || focused == m_editor)
         return;
-    if (m_field)
-        disconnect(m_field, nullptr, this, nullptr);
-    m_field = field;
-    if (m_field) {
-        connect(m_field, &QLineEdit::textChanged, this, &EditCommands::updateEnabled);
-        connect(m_field, &QLineEdit::selectionChanged, this, &EditCommands::updateEnabled);
-    }
+    if (m_editor)
+        disconnect(m_editor, nullptr, this, nullptr);
+    m_editor = nullptr;
+    onEditor(focused, [this](auto *edit) {
+        using Edit = std::remove_pointer_t<decltype(edit)>;
+        m_editor = edit;
+        connect(edit, &Edit::textChanged, this, &EditCommands::updateEnabled);
+        connect(edit, &Edit::selectionChanged, this, &EditCommands::updateEnabled);
+        if constexpr (!std::is_same_v<Edit, QLineEdit>) {
+            connect(edit, &Edit::undoAvailable, this, &EditCommands::updateEnabled);
+            connect(edit, &Edit::redoAvailable, this, &EditCommands::updateEnabled);
+        }
+    });
     updateEnabled();
-}
-
-bool EditCommands::isEditable() const
-{
-    return m_field && !m_field->isReadOnly();
 }
 
 void EditCommands::updateEnabled()
 {
-    const bool field = m_field;
-    const bool editable = isEditable();
-    const bool selected = field && m_field->hasSelectedText();
-    m_undo->setEnabled(editable && m_field->isUndoAvailable());
-    m_redo->setEnabled(editable && m_field->isRedoAvailable());
-    m_cut->setEnabled(editable && selected && m_field->echoMode() == QLineEdit::Normal);
-    m_copy->setEnabled(selected && m_field->echoMode() == QLineEdit::Normal);
-    // Narrowed to a clipboard with text when the menu shows; the field's own Ctrl+V needs no item.
-    m_paste->setEnabled(editable);
-    m_delete->setEnabled(editable && selected);
-    m_selectAll->setEnabled(field && !m_field->text().isEmpty());
+    EditorState state;
+    onEditor(m_editor, [&state](auto *edit) { state = stateOf(edit); });
+    m_undo->setEnabled(state.undo);
+    m_redo->setEnabled(state.redo);
+    m_cut->setEnabled(state.editable && state.selected && state.copyable);
+    m_copy->setEnabled(state.selected && state.copyable);
+    // Narrowed to a clipboard with text when the menu shows; the editor's own Ctrl+V needs no item.
+    m_paste->setEnabled(state.editable);
+    m_delete->setEnabled(state.editable && state.selected);
+    m_selectAll->setEnabled(state.hasText);
 }

@@ -4,13 +4,13 @@
 #include <QPointer>
 
 class QAction;
-class QLineEdit;
 class QMenu;
 class QWidget;
 
 // The Edit menu: Undo, Redo, Cut, Copy, Paste, Delete and Select All on the platform's standard
-// keys, acting on the text field that has the keyboard and enabled only when they apply to it.
-// While a field has the keyboard it answers these keys itself; the menu items do what it does.
+// keys, acting on the text widget that has the keyboard (a QLineEdit, QPlainTextEdit or QTextEdit)
+// and enabled only when they apply to it. While it has the keyboard it answers these keys itself;
+// the menu items do what it does.
 class EditCommands final : public QObject
 {
     Q_OBJECT
@@ -21,10 +21,9 @@ public:
 
 private:
     void follow(QWidget *focused);
-    bool isEditable() const;
     void updateEnabled();
 
-    QPointer<QLineEdit> m_field;
+    QPointer<QWidget> m_editor;
     QAction *m_undo;
     QAction *m_redo;
     QAction *m_cut;

@@ -63,10 +63,27 @@ void Pane::setSubtitle(const QString &subtitle)
     emit chromeChanged();
 }
 
+void Pane::addToolbarAction(QAction *action)
+{
+    if (!action->parent())
+        action->setParent(this);
+    m_toolbarActions.append(action);
+    emit chromeChanged();
+}
+
+QList<QAction *> Pane::toolbarActions() const
+{
+    QList<QAction *> actions;
+    for (QAction *action : m_toolbarActions) {
+        if (action)
+            actions.append(action);
+    }
+    return actions;
+}
+
 void Pane::addToolbarItem(QWidget *item)
 {
     auto *action = new QWidgetAction(this);
     action->setDefaultWidget(item);
-    m_toolbarActions.append(action);
-    emit chromeChanged();
+    addToolbarAction(action);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QPointer>
 #include <QWidget>
 
 class QAction;
@@ -36,9 +37,9 @@ public:
     QWidget *content() const { return m_content; }
 
     // What the pane adds to the window while it is shown: a subtitle next to the window's title,
-    // and toolbar items. The items are owned by the pane, so they leave the toolbar with it.
+    // and toolbar actions, in the order added. They leave the toolbar when the pane does.
     QString subtitle() const { return m_subtitle; }
-    QList<QAction *> toolbarActions() const { return m_toolbarActions; }
+    QList<QAction *> toolbarActions() const;
 
 signals:
     // The subtitle or the toolbar items changed while the pane may be shown.
@@ -46,11 +47,15 @@ signals:
 
 protected:
     void setSubtitle(const QString &subtitle);
-    // Takes ownership of item, which the toolbar shows as it is.
+    // The toolbar shows action as Qt shows actions (icon, text, tool tip, shortcut, enabled state),
+    // while the pane is shown. An action without a parent becomes the pane's.
+    void addToolbarAction(QAction *action);
+    // For what an action cannot be (a field, a slider): takes ownership of item, shown as it is.
     void addToolbarItem(QWidget *item);
 
 private:
     QWidget *m_content;
     QString m_subtitle;
-    QList<QAction *> m_toolbarActions;
+    // An action the pane does not own may go first.
+    QList<QPointer<QAction>> m_toolbarActions;
 };

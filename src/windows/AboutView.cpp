@@ -66,8 +66,13 @@ QLabel *verbatimLabel(const QString &text, const QString &objectName)
 
 AboutView::Content AboutView::Content::fromBundle(const BundleInfo &bundle)
 {
-    return {QApplication::windowIcon(), appName(bundle), appVersion(bundle), buildNumber(bundle),
-            copyrightNotice(bundle)};
+    // The maker is no bundle value: the dictionary has no key for it.
+    return {.icon = QApplication::windowIcon(),
+            .name = appName(bundle),
+            .version = appVersion(bundle),
+            .build = buildNumber(bundle),
+            .copyright = copyrightNotice(bundle),
+            .developer = QString::fromUtf8(AppIdentity::copyrightHolder)};
 }
 
 AboutView::AboutView(const Content &content, QWidget *parent)
@@ -102,8 +107,7 @@ AboutView::AboutView(const Content &content, QWidget *parent)
     QFont bold = developedBy->font();
     bold.setBold(true);
     developedBy->setFont(bold);
-    QLabel *developer =
-        verbatimLabel(QString::fromUtf8(AppIdentity::copyrightHolder), u"aboutDeveloper"_s);
+    QLabel *developer = verbatimLabel(content.developer, u"aboutDeveloper"_s);
 
     QLabel *copyright = verbatimLabel(content.copyright, u"aboutCopyright"_s);
     copyright->setFont(scaledFont(copyright->font(), 10.0 / 13.0));

@@ -22,8 +22,9 @@ public:
         QString version;
         QString build;
         QString copyright;
+        QString developer;
 
-        // The application's icon and the bundle's values, each "N/A" when missing.
+        // The application's icon, the bundle's values, each "N/A" when missing, and its maker.
         static Content fromBundle(const BundleInfo &bundle);
     };
 

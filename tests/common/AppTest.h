@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainScene.h"
+#include "app/MainWindow.h"
 #include "app/SidebarApp.h"
 #include "app/core/Preferences.h"
 
@@ -38,6 +39,15 @@ struct AppParts
     Preferences preferences;
     MainScene scene{preferences};
 };
+
+// A main window of the size the tests lay out for, shown, with the keyboard.
+inline MainWindow *openActiveMainWindow(AppParts &app)
+{
+    MainWindow *window = app.scene.openMainWindow();
+    window->resize(900, 600);
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window) ? window : nullptr;
+}
 
 template<typename Test>
 int runWithApp(int argc, char *argv[])

@@ -26,16 +26,6 @@ ABOUT = f"About {NAME}"
 SAMPLE_TSV = b"Name\tNumber\nEllis Marwood\t99\nTobin Harcrow\t66\nGavin Oakfield\t21\nOlen Brisco\t13\n"
 
 
-
-def sidebar_search_field(app):
-    """The sidebar's own search field; a pane may put another into the toolbar."""
-    def in_toolbar(node):
-        while node is not None and not is_a(node, "tool bar"):
-            node = node.parent
-        return node is not None
-    return next(node for node in app.all(lambda node: named(node, "text", "Search")) if not in_toolbar(node))
-
-
 def test_commands_print_their_lines_and_closing_the_window_ends_the_process(launch):
     app = launch()
     window = app.window(MAIN)
@@ -157,19 +147,6 @@ def test_a_tray_started_after_the_app_gets_the_icon(launch):
     # Qt says that there is no panel when the icon is made; that is this scenario's premise.
     no_panel = "QDBusTrayIcon encountered a D-Bus error: QDBusError(\"org.freedesktop.DBus.Error.ServiceUnknown\""
     assert app.lines + [line for line in app.errors if not line.startswith(no_panel)] == []
-
-
-@needs_x11
-def test_edit_menu_acts_on_the_focused_search_field(launch):
-    app = launch()
-    window = app.window(MAIN)
-    field = sidebar_search_field(app)
-    field.click()
-    field.text = "Zoë"
-    for item, text in [("Select All", "Zoë"), ("Cut", ""), ("Paste", "Zoë")]:
-        app.choose(window, "Edit", item)
-        wait_until(lambda: field.text == text, lambda: f"{item}: the field to hold {text!r}, not {field.text!r}")
-    assert app.lines == []
 
 
 @needs_x11

@@ -15,6 +15,7 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -27,19 +28,16 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Wraps every text it is asked for in marks and remembers what was asked: a text shown without
-// the marks never went through tr(). Like every translator, it uninstalls itself when destroyed.
+// Wraps every text it is asked for in marks: a text shown without the marks never went through
+// tr(). Like every translator, it uninstalls itself when destroyed.
 class MarkingTranslator final : public QTranslator
 {
 public:
-    QString translate(const char *context, const char *sourceText, const char *disambiguation,
-                      int) const override
+    QString translate(const char *, const char *sourceText, const char *, int) const override
     {
-        asked.append({context, sourceText, disambiguation});
         return u"⟦"_s + QString::fromUtf8(sourceText) + u"⟧"_s;
     }
     bool isEmpty() const override { return false; }
-    mutable QList<std::array<QByteArray, 3>> asked;
 };
 
 // What a user reads or hears of a window and its menus: titles, texts, placeholders, tool tips,
@@ -127,7 +125,8 @@ public:
 private slots:
     void initTestCase() { m_germanTexts = textsOfEveryWindow(m_app); }
 
-    // The application picks its language from the system locale, German here.
+    // The application picks its language from the system locale, German here, while it has a
+    // German catalogue.
     void germanUnderGermanLocale_data()
     {
         QTest::addColumn<QString>("text");
@@ -140,12 +139,14 @@ private slots:
     void germanUnderGermanLocale()
     {
         QFETCH(QString, text);
+        if (!QFile::exists(u":/i18n/app_de.qm"_s))
+            QSKIP("German was dropped");
         QVERIFY2(m_germanTexts.contains(text), qPrintable(m_germanTexts.join(u" | ")));
     }
 
-    // Every text shown asks for a translation, the German catalogue has one for each of ours, and
-    // texts that come from data are never asked for.
-    void everyShownTextIsTranslated()
+    // Every text shown asks for a translation, and texts that come from data are never asked
+    // for. A text with no translation yet is shown as written: the build counts those.
+    void everyShownTextGoesThroughTr()
     {
         MarkingTranslator marking;
         QCoreApplication::installTranslator(&marking);
@@ -162,12 +163,6 @@ private slots:
             QVERIFY2(!rest.contains(QRegularExpression(u"\\p{L}"_s)), qPrintable(text));
             for (const QString &data : dataTexts)
                 QVERIFY2(!text.contains(u"⟦"_s + data + u"⟧"_s), qPrintable(text));
-        }
-        QTranslator german;
-        QVERIFY(german.load(u":/i18n/app_de.qm"_s));
-        for (const auto &[context, source, disambiguation] : std::as_const(marking.asked)) {
-            if (!context.startsWith('Q')) // Qt's own contexts are translated by Qt's catalogue
-                QVERIFY2(!german.translate(context, source, disambiguation).isEmpty(), source);
         }
     }
 

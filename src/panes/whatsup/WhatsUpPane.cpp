@@ -5,29 +5,25 @@
 #include "panes/whatsup/core/GreetingFilter.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QCompleter>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStringListModel>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-QToolButton *actionButton(const QString &objectName, const QString &symbol,
-                          const QString &accessibleName)
+QAction *printingAction(const QString &objectName, const QString &symbol, const QString &text,
+                        QObject *parent)
 {
-    auto *button = new QToolButton;
-    button->setObjectName(objectName);
-    button->setAccessibleName(accessibleName);
-    button->setIcon(symbolIcon(symbol));
-    button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::TabFocus);
-    QObject::connect(button, &QToolButton::clicked, button, [] { printLine(u"Action!"_s); });
-    return button;
+    auto *action = new QAction(symbolIcon(symbol), text, parent);
+    action->setObjectName(objectName);
+    QObject::connect(action, &QAction::triggered, parent, [] { printLine(u"Action!"_s); });
+    return action;
 }
 
 } // namespace
@@ -66,9 +62,9 @@ WhatsUpPane::WhatsUpPane(QWidget *parent)
             &QLineEdit::setText);
 
     addToolbarItem(m_searchField);
-    addToolbarItem(actionButton(u"shareButton"_s, u"square.and.arrow.up"_s, tr("Share")));
-    addToolbarItem(actionButton(u"trashButton"_s, u"trash"_s, tr("Delete")));
-    addToolbarItem(actionButton(u"hammerButton"_s, u"hammer"_s, tr("Build")));
+    addToolbarAction(printingAction(u"shareAction"_s, u"square.and.arrow.up"_s, tr("Share"), this));
+    addToolbarAction(printingAction(u"trashAction"_s, u"trash"_s, tr("Delete"), this));
+    addToolbarAction(printingAction(u"hammerAction"_s, u"hammer"_s, tr("Build"), this));
 
     showNames(m_names);
 }

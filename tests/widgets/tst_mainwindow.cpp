@@ -1,0 +1,219 @@
+#include "AppTest.h"
+#include "Files.h"
+
+#include "app/MainView.h"
+#include "common/SymbolIcon.h"
+#include "navigation/Pane.h"
+#include "navigation/Sidebar.h"
+#include "panes/Panes.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QSplitter>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+
+using namespace Qt::StringLiterals;
+
+static QSettings windowStateFile()
+{
+    return QSettings(QSettings::IniFormat, QSettings::UserScope,
+                     QCoreApplication::organizationName(),
+                     QCoreApplication::applicationName() + u"-state"_s);
+}
+
+// The shape of an editor: it fills the column, takes Tab as text, names its document in the title
+// once one is open and has a toolbar action.
+class EditorPane final : public Pane
+{
+public:
+    explicit EditorPane(QAction *tool = new QAction(u"Open"_s))
+        : Pane(new QPlainTextEdit, Layout::filled)
+    {
+        addToolbarAction(tool);
+    }
+    void open(const QString &name) { setSubtitle(name); }
+};
+
+// The main window's frame, menus, toolbar, title and keyboard, whichever pane it shows.
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindowTest(AppParts &app)
+        : m_app(app)
+    {}
+
+private slots:
+    // Each test's window opens at the default frame, whatever the last one was left at.
+    void init() { windowStateFile().clear(); }
+    // A failed check leaves its windows open; later tests count on there being none.
+    void cleanup() { closeAll<QWidget>(); }
+
+    // The frame and the columns come back as the user left them, no larger than the screen.
+    void windowReopensAsLeft()
+    {
+        MainWindow *window = m_app.scene.openMainWindow();
+        const QRect room = window->screen()->availableGeometry();
+        window->findChild<QSplitter *>()->setSizes({250, 650});
+        window->setGeometry(QRect(room.topLeft() + QPoint(10, 10), room.size() * 2));
+        closeAndDelete(window);
+        window = m_app.scene.openMainWindow();
+        // Qt from 6.8, which shrinks the window itself, also leaves room for the frame.
+        QCOMPARE(window->size().boundedTo(room.size()), window->size());
+        QCOMPARE_GT(window->width(), room.width() * 9 / 10);
+        QCOMPARE(window->view()->sidebar()->width(), 250);
+    }
+
+    // A variant claiming gigabytes: from Qt 6.11 reading it throws.
+    void damagedStateOpensTheDefaultFrame()
+    {
+        QVERIFY(writeFile(windowStateFile().fileName(),
+                          "[MainWindow]\ngeometry=@Variant(\\0\\0\\0\\x\\11x\xff\t)\n"));
+        MainWindow *window = m_app.scene.openMainWindow();
+        QCOMPARE(window->size(), MainWindow::defaultSize);
+        closeAndDelete(window); // which stores the frame as it is now
+        QVERIFY(!windowStateFile().value(u"MainWindow/geometry"_s).toByteArray().isEmpty());
+    }
+
+    // Sharp at any scale: the pixels come at the scale asked for, whichever Qt hands the engine
+    // which size (device pixels before 6.8, device-independent since).
+    void iconsAtTheAskedScale_data()
+    {
+        QTest::addColumn<QIcon>("icon");
+        QTest::addColumn<qreal>("scale");
+        const QIcon symbol = symbolIcon(u"sidebar.left"_s);
+        const QIcon overflow =
+            qApp->style()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+        for (const qreal scale : {1.0, 2.0}) {
+            QTest::addRow("symbol at %g", scale) << symbol << scale;
+            QTest::addRow("toolbar overflow at %g", scale) << overflow << scale;
+        }
+    }
+
+    void iconsAtTheAskedScale()
+    {
+        QFETCH(QIcon, icon);
+        QFETCH(qreal, scale);
+        const QPixmap pixmap = icon.pixmap(QSize(16, 16), scale);
+        QCOMPARE(pixmap.devicePixelRatio(), scale);
+        QCOMPARE(pixmap.deviceIndependentSize().width(), 16);
+    }
+
+    void menusInOrderWithTheirShortcuts()
+    {
+        QStringList items;
+        for (const QAction *menu : openActiveMainWindow(m_app)->menuBar()->actions()) {
+            for (const QAction *item : menu->menu()->actions()) {
+                const QString text = item->text() + u' ' + item->shortcut().toString();
+                items.append(menu->text() + u" > "_s +
+                             (item->isSeparator() ? u"-"_s : text.trimmed()));
+            }
+        }
+        // A list, so that a failure names the first item out of place. Quit takes the platform's
+        // standard key, which the offscreen platform lacks.
+        QCOMPARE(items.replaceInStrings(u"&"_s, QString()),
+                 QString(u"File > Export…|File > -|File > Settings… Ctrl+,|File > -|File > Quit|"
+                         "Edit > Undo Ctrl+Z|Edit > Redo Ctrl+Y|Edit > -|Edit > Cut Ctrl+X|"
+                         "Edit > Copy Ctrl+C|Edit > Paste Ctrl+V|Edit > Delete Del|Edit > -|"
+                         "Edit > Select All Ctrl+A|View > Toggle Sidebar Ctrl+Alt+S|"
+                         "Window > Minimize Ctrl+M|Window > Zoom|Window > -|"
+                         "Window > Toggle Always on Top|Commands > Build Ctrl+B|Commands > -|"
+                         "Commands > Do Stuff Ctrl+D|Help > About "_s +
+                         QCoreApplication::applicationName())
+                     .split(u'|'));
+    }
+
+    // Tab goes round the whole window from the sidebar, whichever pane is shown; a widget that
+    // takes Tab as text (an editor) is left with Ctrl+Tab.
+    void tabReachesTheSidebarSearchFromTheList_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::newRow("nothing selected") << -1;
+        for (int row = 0; row < registeredPanes().size(); ++row)
+            QTest::newRow(registeredPanes().at(row).entry.title) << row;
+        QTest::newRow("an editor") << int(registeredPanes().size());
+    }
+
+    void tabReachesTheSidebarSearchFromTheList()
+    {
+        QFETCH(int, row);
+        MainWindow *window = openActiveMainWindow(m_app);
+        QVERIFY(window);
+        auto *list = window->findChild<QListWidget *>(u"sidebarList"_s);
+        if (row == registeredPanes().size())
+            window->view()->showDetail(new EditorPane);
+        else if (row >= 0)
+            list->setCurrentItem(
+                window->view()->sidebar()->itemFor(registeredPanes().at(row).entry.pane));
+        QCoreApplication::sendPostedEvents();
+        list->setFocus(Qt::OtherFocusReason);
+        auto *search = window->findChild<QLineEdit *>(u"sidebarSearchField"_s);
+        for (int i = 0; i < 20 && !search->hasFocus(); ++i) {
+            QWidget *focused = QApplication::focusWidget();
+            QTest::keyClick(focused, Qt::Key_Tab);
+            if (QApplication::focusWidget() == focused)
+                QTest::keyClick(focused, Qt::Key_Tab, Qt::ControlModifier);
+        }
+        QVERIFY(search->hasFocus());
+    }
+
+    // A pane's action shows as Qt shows actions, follows its state live and leaves the toolbar
+    // with the pane, also when the pane does not own it; the title names the pane's document.
+    void toolbarShowsThePaneActionsWhileShown_data()
+    {
+        QTest::addColumn<bool>("ownedByPane");
+        QTest::newRow("owned by the pane") << true;
+        QTest::newRow("owned elsewhere") << false;
+    }
+
+    void toolbarShowsThePaneActionsWhileShown()
+    {
+        QFETCH(bool, ownedByPane);
+        MainWindow *window = openActiveMainWindow(m_app);
+        QVERIFY(window);
+        QObject owner;
+        QPointer<QAction> action = new QAction(ownedByPane ? nullptr : &owner);
+        action->setText(u"Open"_s);
+        action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+        auto *editor = new EditorPane(action);
+        window->view()->showDetail(editor);
+        QCOMPARE(window->windowTitle(), QGuiApplication::applicationDisplayName());
+        editor->open(u"Notes.txt"_s);
+        QCOMPARE(window->windowTitle(), u"Notes.txt"_s);
+        QCOMPARE(action->parent() == editor, ownedByPane);
+        auto *toolBar = window->findChild<QToolBar *>(u"mainToolBar"_s);
+        auto *button = qobject_cast<QToolButton *>(toolBar->widgetForAction(action));
+        QTRY_VERIFY(button && button->isVisible());
+        QCOMPARE(button->focusPolicy(), Qt::TabFocus);   // a key to reach it by
+        QCOMPARE(button->defaultAction(), action.get()); // its icon, text and tool tip
+        QSignalSpy triggered(action.get(), &QAction::triggered);
+        for (const bool enabled : {false, true}) {
+            action->setEnabled(enabled);
+            QCOMPARE(button->isEnabled(), enabled);
+            QTest::mouseClick(button, Qt::LeftButton);
+            QTest::keyClick(window, Qt::Key_O, Qt::ControlModifier);
+        }
+        QCOMPARE(triggered.size(), 2);
+        window->view()->showDetail(new EditorPane);
+        QCOMPARE(!action, ownedByPane);
+        QVERIFY(!action || !toolBar->actions().contains(action));
+    }
+
+private:
+    AppParts &m_app;
+};
+
+int main(int argc, char *argv[])
+{
+    return runWithApp<MainWindowTest>(argc, argv);
+}
+#include "tst_mainwindow.moc"
