@@ -159,8 +159,9 @@ private slots:
         QFETCH(qreal, scale);
         const QIcon icon = symbolIcon(symbol);
         const auto drawn = [&icon](int side, qreal scale) {
-            return icon.pixmap(QSize(side, side), scale).toImage().convertToFormat(
-                QImage::Format_ARGB32);
+            return icon.pixmap(QSize(side, side), scale)
+                .toImage()
+                .convertToFormat(QImage::Format_ARGB32);
         };
         const QImage light = drawn(24, scale);
         QCOMPARE(light.size(), QSize(24, 24) * scale);

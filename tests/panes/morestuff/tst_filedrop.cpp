@@ -26,7 +26,8 @@ private slots:
         const Line dropped = droppedAt(u"/tmp/a.txt"_s);
         const Line invalid = u"Error: Not a valid URL."_s;
         // Only Windows reaches a file on another host through an ordinary path.
-        const bool shares = QOperatingSystemVersion::currentType() == QOperatingSystemVersion::Windows;
+        const bool shares =
+            QOperatingSystemVersion::currentType() == QOperatingSystemVersion::Windows;
         QTest::newRow("blanks and non-ASCII decoded")
             << QList{url("file:///tmp/My%20Zo%C3%AB%20%E6%97%A5.txt")}
             << droppedAt(u"/tmp/My Zoë 日.txt"_s);
@@ -37,7 +38,8 @@ private slots:
         QTest::newRow("nothing") << QList<QUrl>{} << Line();
         QTest::newRow("web link alone") << QList{web} << Line();
         QTest::newRow("share on another host")
-            << QList{url("file://server/share")} << (shares ? droppedAt(u"//server/share"_s) : invalid);
+            << QList{url("file://server/share")}
+            << (shares ? droppedAt(u"//server/share"_s) : invalid);
         QTest::newRow("bytes that are not UTF-8")
             << QList{url("file:///tmp/%FF%FE.txt")} << invalid;
         QTest::newRow("NUL inside the path") << QList{url("file:///tmp/a%00b.txt")} << invalid;
