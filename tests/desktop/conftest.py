@@ -35,7 +35,7 @@ def launch(request, tmp_path):
     apps = request.node.apps = []
 
     def start(*command, **env):
-        apps.append(App(command or [os.environ["APP_BINARY"]], dict(
+        apps.append(App(command or [os.environ["APP_BINARY"]], env=dict(
             os.environ, XDG_CONFIG_HOME=str(tmp_path), QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
             QT_QPA_PLATFORM="xcb" if desktop.X11 else "wayland", **env)))
         return apps[-1]

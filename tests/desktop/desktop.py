@@ -64,6 +64,26 @@ def spawn(*command, **options):
     return process
 
 
+class Program:
+    """A program started with its output read while it runs, ended with its process group."""
+
+    def __init__(self, command, **options):
+        self.stdout, self.stderr = tempfile.TemporaryFile(), tempfile.TemporaryFile()
+        self.process = subprocess.Popen(list(map(str, command)), stdout=self.stdout, stderr=self.stderr,
+                                        start_new_session=True, **options)
+
+    lines = property(lambda self: os.pread(self.stdout.fileno(), 1 << 20, 0).decode().splitlines())
+    all_errors = property(lambda self: os.pread(self.stderr.fileno(), 1 << 20, 0).decode().splitlines())
+
+    def wait_for_line(self, expected, timeout=10):
+        wait_until(lambda: expected in self.lines, lambda: f"the line {expected!r}; got {self.lines}", timeout)
+
+    def kill(self):
+        with contextlib.suppress(ProcessLookupError):  # ended already
+            os.killpg(self.process.pid, signal.SIGKILL)
+        self.process.wait(5)
+
+
 def compositor_log(name):
     """Where a compositor or window manager writes, kept with the row's artifacts: one that dies says why there."""
     Path(os.environ["ARTIFACTS"]).mkdir(parents=True, exist_ok=True)

@@ -5,16 +5,13 @@ the desktop runs: the accessibility bindings keep the first session bus they mee
 import contextlib
 import os
 import re
-import signal
-import subprocess
-import tempfile
 from pathlib import Path
 
 import dbus
 import pyatspi
 from dogtail.config import config
 
-from desktop import (WATCHER, X11, activate, centre, click_at, follow, geometry, run, shown_windows, title, wait_until,
+from desktop import (WATCHER, X11, Program, activate, click_at, geometry, run, shown_windows, title, wait_until,
                      xdotool)
 
 config.checkForA11y = False  # it asks GNOME's settings, which this desktop has not
@@ -68,21 +65,11 @@ CONTAINERS = {role(name) for name in ("filler", "panel", "split pane", "layered 
                                       "page tab list", "tool bar")}
 
 
-class App:
+class App(Program):
     """A program started as a user would, its output read while it runs."""
 
-    def __init__(self, command, env):
-        self.stdout, self.stderr = tempfile.TemporaryFile(), tempfile.TemporaryFile()
-        self.process = subprocess.Popen(list(map(str, command)), env=env, stdout=self.stdout, stderr=self.stderr,
-                                        start_new_session=True)
-
-    lines = property(lambda self: os.pread(self.stdout.fileno(), 1 << 20, 0).decode().splitlines())
-    all_errors = property(lambda self: os.pread(self.stderr.fileno(), 1 << 20, 0).decode().splitlines())
     errors = property(lambda self: [line for line in self.all_errors
                                     if not any(re.match(noise, line) for noise in TOOL_NOISE)])
-
-    def wait_for_line(self, expected):
-        wait_until(lambda: expected in self.lines, lambda: f"the line {expected!r}; got {self.lines}")
 
     @property
     def node(self):
@@ -164,10 +151,6 @@ class App:
     def tray(self):
         return {"icewm": XEmbedTray, "sway": WaybarTray}.get(os.environ["TEST_DESKTOP"], SniTray)(self)
 
-    def kill(self):
-        with contextlib.suppress(ProcessLookupError):  # ended already
-            os.killpg(self.process.pid, signal.SIGKILL)
-        self.process.wait(5)
 
 
 class XEmbedTray:

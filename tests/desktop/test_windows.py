@@ -6,14 +6,12 @@ uninstaller last."""
 import os
 import re
 import shlex
-import signal
 import subprocess
-import tempfile
 from pathlib import Path, PureWindowsPath
 
 import pytest
 
-from desktop import DESKTOP, above, activate, key, run, wait_until, xdotool
+from desktop import DESKTOP, Program, above, activate, key, run, wait_until, xdotool
 
 pytestmark = pytest.mark.skipif(DESKTOP != "wine", reason="the Windows build's row")
 
@@ -51,21 +49,15 @@ def start_menu_shortcuts():
     return sorted(path.name for path in PREFIX.glob("drive_c/**/Start Menu/Programs/**/*.lnk"))
 
 
-class App:
+class App(Program):
     """The installed program started from a Unix shell, which hands it its standard streams, or the
     given command."""
 
     def __init__(self, *command):
-        self.stdout = tempfile.TemporaryFile()
-        self.process = subprocess.Popen(list(map(str, command or ["wine", EXECUTABLE])), stdout=self.stdout,
-                                        stderr=subprocess.DEVNULL, start_new_session=True)
+        super().__init__(command or ["wine", EXECUTABLE])
 
     # A terminal's lines end in a carriage return, and its cursor is switched off and on around them.
-    lines = property(lambda self: re.sub(r"\r|\x1b\[[?0-9;]*[a-zA-Z]", "", os.pread(
-        self.stdout.fileno(), 1 << 20, 0).decode()).splitlines())
-
-    def wait_for_line(self, expected):
-        wait_until(lambda: expected in self.lines, lambda: f"the line {expected!r}; got {self.lines}", timeout=20)
+    lines = property(lambda self: [re.sub(r"\x1b\[[?0-9;]*[a-zA-Z]", "", line) for line in Program.lines.fget(self)])
 
     def main_window(self):
         return wait_until(lambda: xdotool("search", "--onlyvisible", "--name", MAIN).split(), "the main window",
@@ -74,11 +66,6 @@ class App:
     def quit(self, window):
         key(window, "alt+f", "Up", "Return")  # File > Quit, the menu's last item
         assert self.process.wait(20) == 0
-
-    def kill(self):
-        if self.process.poll() is None:
-            os.killpg(self.process.pid, signal.SIGKILL)
-            self.process.wait(5)
 
 
 def from_console():
@@ -135,14 +122,14 @@ def test_installer_puts_the_app_its_libraries_and_a_shortcut():
 def test_starts_with_its_main_window_and_prints_its_lines(launch):
     app = launch()
     key(app.main_window(), "ctrl+d")
-    app.wait_for_line("Do Stuff!")
+    app.wait_for_line("Do Stuff!", timeout=20)
 
 
 def test_lines_reach_the_console_it_was_started_from(launch):
     """A GUI program has no console of its own: it writes to the one it was started from."""
     app = launch(*from_console())
     key(app.main_window(), "ctrl+d")
-    app.wait_for_line("Do Stuff!")
+    app.wait_for_line("Do Stuff!", timeout=20)
 
 
 def toggle_always_on_top(window):
