@@ -239,6 +239,13 @@ def geometry(window):
     return tuple(int(shell[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
 
 
+def corner_brightness(window):
+    """How bright, 0 to 1, the window's content is near its bottom right corner: its background there."""
+    _, _, width, height = geometry(window)
+    return float(run("import", "-window", window, "-crop", f"8x8+{width - 16}+{height - 16}", "+repage",
+                     "-format", "%[fx:mean]", "info:") or 1)
+
+
 def centre(window):
     x, y, width, height = geometry(window)
     return x + width // 2, y + height // 2

@@ -9,7 +9,7 @@ from pathlib import Path
 
 import pytest
 
-from desktop import (DESKTOP, PANEL_ERRORS, X11, above, activate, click_at, geometry, key, other_x_server,
+from desktop import (DESKTOP, PANEL_ERRORS, X11, above, activate, click_at, corner_brightness, key, other_x_server,
                      panel_started_later, run, size, start_window_manager, title, wait_until, xdotool)
 from harness import MAIN, NAME, SETTINGS, has_state, is_a, named
 
@@ -209,13 +209,8 @@ def test_a_dark_gtk_theme_darkens_the_panes_too(launch):
     window = app.window(MAIN)
     for entry in app.entries()[:1]:
         app.click("list item", entry)
-    _, _, width, height = geometry(window)
-
-    def corner_brightness():  # the pane's own background, below and beside its content
-        return float(run("import", "-window", window, "-crop", f"8x8+{width - 16}+{height - 16}", "+repage",
-                         "-format", "%[fx:mean]", "info:") or 1)
-
-    wait_until(lambda: corner_brightness() < 0.5, lambda: f"a dark pane, not brightness {corner_brightness()}")
+    # The pane's own background, below and beside its content.
+    wait_until(lambda: corner_brightness(window) < 0.5, lambda: f"a dark pane, not {corner_brightness(window)}")
     assert app.errors == []
 
 

@@ -11,7 +11,7 @@ from pathlib import Path, PureWindowsPath
 
 import pytest
 
-from desktop import DESKTOP, Program, above, activate, key, run, wait_until, xdotool
+from desktop import DESKTOP, Program, above, activate, corner_brightness, key, run, wait_until, xdotool
 
 pytestmark = pytest.mark.skipif(DESKTOP != "wine", reason="the Windows build's row")
 
@@ -19,6 +19,7 @@ NAME = os.environ.get("APP_DISPLAY_NAME", "")
 MAIN = f"^{re.escape(NAME)}$"
 SETTINGS_KEY = rf"HKCU\Software\{os.environ.get('APP_SETTINGS_FOLDER')}\{NAME}"
 ON_TOP = "window.setting.isAlwaysOnTop"
+PERSONALIZE = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize"
 UNINSTALL_KEY = rf"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\{os.environ.get('APP_ID')}"
 PREFIX = Path(os.environ.get("WINEPREFIX", Path.home() / ".wine"))
 FOLDER = PREFIX / "drive_c" / "Program Files" / NAME
@@ -194,6 +195,19 @@ def test_tray_icon_docks_in_icewms_tray(launch):
     # Drawn: the symbol's colours, not an empty square.
     colours = subprocess.run(["import", "-window", icon, "-format", "%k", "info:"], capture_output=True, text=True)
     assert int(colours.stdout or 0) > 3, colours.stderr
+
+
+@pytest.mark.parametrize("dark", [False, True], ids=["light", "dark"])
+def test_follows_the_appearance_chosen_for_apps_on_windows_11(launch, dark):
+    """Qt draws Windows 11's style in either appearance; Windows 10's stays light."""
+    wine("reg", "add", r"HKCU\Software\Wine", "/v", "Version", "/d", "win11", "/f")
+    wine("reg", "add", PERSONALIZE, "/v", "AppsUseLightTheme", "/t", "REG_DWORD", "/d", str(int(not dark)), "/f")
+    try:
+        window = launch().main_window()
+        wait_until(lambda: (corner_brightness(window) < 0.5) == dark, lambda: f"brightness {corner_brightness(window)}")
+    finally:
+        wine("reg", "delete", r"HKCU\Software\Wine", "/v", "Version", "/f")
+        wine("reg", "delete", PERSONALIZE, "/v", "AppsUseLightTheme", "/f")
 
 
 def test_uninstaller_leaves_only_the_users_settings():
