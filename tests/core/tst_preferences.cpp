@@ -26,7 +26,6 @@ private slots:
         QTest::newRow("true") << onTop + "true" << true << QString();
         QTest::newRow("one under boolean") << onTop + "1" << false << QString();
         QTest::newRow("list under boolean") << onTop + "true, true" << false << QString();
-        QTest::newRow("name") << name + "Ada" << false << u"Ada"_s;
         QTest::newRow("list under name") << name + "a, b" << false << QString();
         QTest::newRow("a real boolean")
             << onTop + "@Variant(\\0\\0\\0\\x1\\x1)" << true << QString();
