@@ -1,11 +1,14 @@
 #pragma once
 
 #include "app/MainScene.h"
+#include "app/MainView.h"
 #include "app/MainWindow.h"
 #include "app/SidebarApp.h"
 #include "app/core/Preferences.h"
+#include "navigation/Sidebar.h"
 
 #include <QApplication>
+#include <QListWidget>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,23 +20,15 @@ inline void closeAndDelete(QWidget *window)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// Closes the visible top-level windows of the type and tells how many there were.
-template<typename Window>
-int closeAll()
+// A failed check leaves its windows open; later tests count on there being none.
+inline void closeAllWindows()
 {
-    int count = 0;
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (qobject_cast<Window *>(widget) && widget->isVisible() && ++count)
-            widget->close();
-    }
+    QApplication::closeAllWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return count;
 }
 
-// SidebarApp owns the application object, so a test of the whole application builds it itself,
-// after pointing the settings at a fresh folder (QSettings resolves it once). SidebarApp configures
-// the application (names, style, icon, translations) and keeps its parts to itself; the test
-// composes the same parts again, as SidebarApp does, and drives those.
+// SidebarApp configures the application (names, style, icon, translations) and keeps its parts to
+// itself; a test of the whole application composes the same parts and drives those.
 struct AppParts
 {
     Preferences preferences;
@@ -49,6 +44,16 @@ inline MainWindow *openActiveMainWindow(AppParts &app)
     return QTest::qWaitForWindowActive(window) ? window : nullptr;
 }
 
+// As a click on the pane's sidebar entry shows it, with the toolbar laid out for it.
+inline void showPane(MainWindow *window, SidebarPane pane)
+{
+    window->findChild<QListWidget *>(QStringLiteral("sidebarList"))
+        ->setCurrentItem(window->view()->sidebar()->itemFor(pane));
+    QCoreApplication::sendPostedEvents();
+}
+
+// SidebarApp owns the application object, so the test and its parts are made after it, once the
+// settings point at a fresh folder (QSettings resolves it once).
 template<typename Test>
 int runWithApp(int argc, char *argv[])
 {
@@ -59,7 +64,12 @@ int runWithApp(int argc, char *argv[])
     QSettings::setDefaultFormat(QSettings::IniFormat);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     SidebarApp app(argc, argv);
-    AppParts parts;
-    Test test(parts);
+    Test test;
     return QTest::qExec(&test, argc, argv);
 }
+
+#define APP_TEST_MAIN(Test)                                                                        \
+    int main(int argc, char *argv[])                                                               \
+    {                                                                                              \
+        return runWithApp<Test>(argc, argv);                                                       \
+    }

@@ -1,13 +1,9 @@
 #include "AppIdentity.h"
 #include "AppTest.h"
 
-#include "app/MainView.h"
-#include "app/MainWindow.h"
 #include "commands/MenuBarButton.h"
 #include "commands/MenuBarPopup.h"
-#include "navigation/Sidebar.h"
 #include "panes/Panes.h"
-#include "windows/AboutView.h"
 #include "windows/AboutWindow.h"
 #include "windows/AttributionsWindow.h"
 #include "windows/SettingsWindow.h"
@@ -18,7 +14,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QTabBar>
@@ -46,9 +41,7 @@ QStringList visibleTexts(QWidget *window)
 {
     QStringList texts{window->windowTitle()};
     QList<QAction *> actions;
-    QList<QWidget *> widgets = window->findChildren<QWidget *>();
-    widgets.prepend(window);
-    for (QWidget *widget : std::as_const(widgets)) {
+    for (QWidget *widget : QList<QWidget *>{window} + window->findChildren<QWidget *>()) {
         if (!widget->isVisibleTo(window))
             continue;
         texts << widget->toolTip() << widget->accessibleName();
@@ -88,12 +81,9 @@ QStringList visibleTexts(QWidget *window)
 QStringList textsOfEveryWindow(AppParts &app)
 {
     MainWindow *window = app.scene.openMainWindow();
-    Sidebar *sidebar = window->view()->sidebar();
     QStringList texts = visibleTexts(window);
     for (const PaneRegistration &pane : registeredPanes()) {
-        window->findChild<QListWidget *>(u"sidebarList"_s)
-            ->setCurrentItem(sidebar->itemFor(pane.entry.pane));
-        QCoreApplication::sendPostedEvents(); // the toolbar lays out the pane's items
+        showPane(window, pane.entry.pane);
         texts << visibleTexts(window);
     }
     closeAndDelete(window);
@@ -116,11 +106,6 @@ QStringList textsOfEveryWindow(AppParts &app)
 class TranslationsTest : public QObject
 {
     Q_OBJECT
-
-public:
-    explicit TranslationsTest(AppParts &app)
-        : m_app(app)
-    {}
 
 private slots:
     void initTestCase() { m_germanTexts = textsOfEveryWindow(m_app); }
@@ -167,13 +152,10 @@ private slots:
     }
 
 private:
-    AppParts &m_app;
+    AppParts m_app;
     QStringList m_germanTexts;
 };
 
-int main(int argc, char *argv[])
-{
-    return runWithApp<TranslationsTest>(argc, argv);
-}
+APP_TEST_MAIN(TranslationsTest)
 
 #include "tst_translations.moc"

@@ -1,16 +1,12 @@
 #include "AppTest.h"
 
-#include "app/MainView.h"
-#include "app/MainWindow.h"
 #include "navigation/Pane.h"
-#include "navigation/Sidebar.h"
 #include "panes/whatsup/WhatsUpPane.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QTranslator>
 
 using namespace Qt::StringLiterals;
@@ -19,21 +15,14 @@ class WhatsUpTest : public QObject
 {
     Q_OBJECT
 
-public:
-    explicit WhatsUpTest(AppParts &app)
-        : m_app(app)
-    {}
-
 private slots:
     // Greetings and suggestions show the filtered names, every name while the field is empty.
     void suggestionsFollowTheSearch()
     {
-        MainWindow *window = m_app.scene.openMainWindow();
+        MainWindow *window = openActiveMainWindow(m_app);
+        QVERIFY(window);
+        showPane(window, SidebarPane::whatsUp);
         MainView *view = window->view();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window));
-        window->findChild<QListWidget *>(u"sidebarList"_s)
-            ->setCurrentItem(view->sidebar()->itemFor(SidebarPane::whatsUp));
         auto *field = window->findChild<QLineEdit *>(u"greetingSearchField"_s);
         QAbstractItemView *popup = view->detail()->findChild<QCompleter *>()->popup();
         const auto offered = [view, popup] {
@@ -69,12 +58,9 @@ private slots:
     }
 
 private:
-    AppParts &m_app;
+    AppParts m_app;
 };
 
-int main(int argc, char *argv[])
-{
-    return runWithApp<WhatsUpTest>(argc, argv);
-}
+APP_TEST_MAIN(WhatsUpTest)
 
 #include "tst_whatsup.moc"
