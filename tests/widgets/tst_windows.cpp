@@ -17,11 +17,6 @@
 using namespace Qt::StringLiterals;
 using Opener = QWidget *(*)();
 
-static bool staysOnTop(const QWidget *window)
-{
-    return window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint);
-}
-
 // The windows besides the main one, the export's dialog, and the level windows are kept at.
 class WindowsTest : public QObject
 {
@@ -69,12 +64,15 @@ private slots:
     {
         QMainWindow window;
         new AlwaysOnTop(m_app.preferences, &window); // the window owns it
+        const auto onTop = [&window] {
+            return window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint);
+        };
         QSignalSpy captured(window.findChild<WindowReflection *>(), &WindowReflection::captured);
         QVERIFY(captured.wait()); // the first look-up finds no window to keep on top
         for (bool on : {true, false, true})
             m_app.preferences.setAlwaysOnTop(on);
         window.show();
-        QTRY_VERIFY(staysOnTop(&window));
+        QTRY_VERIFY(onTop());
         QSignalSpy hidden(window.windowHandle(), &QWindow::visibleChanged);
         const WId id = window.winId();
         QWidget other;
@@ -83,7 +81,7 @@ private slots:
             other.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&other));
             m_app.preferences.setAlwaysOnTop(on);
-            QCOMPARE(staysOnTop(&window), on);
+            QCOMPARE(onTop(), on);
             QTRY_COMPARE(QApplication::activeWindow(), on ? &window : &other);
         }
         QVERIFY(window.winId() == id && hidden.isEmpty());
