@@ -131,13 +131,6 @@ void Sidebar::colourSectionHeaders()
     }
 }
 
-void Sidebar::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::PaletteChange)
-        colourSectionHeaders();
-    QWidget::changeEvent(event);
-}
-
 void Sidebar::followListSelection()
 {
     const QList<QListWidgetItem *> selected = m_list->selectedItems();
@@ -162,6 +155,9 @@ void Sidebar::restoreSelection()
 
 bool Sidebar::eventFilter(QObject *watched, QEvent *event)
 {
+    // The list's own palette, which it has only once Qt reaches it after the sidebar.
+    if (watched == m_list && event->type() == QEvent::PaletteChange)
+        colourSectionHeaders();
     // Coming into the list highlights the first entry without selecting it; the first arrow key
     // then selects that entry rather than skipping past it.
     if (watched == m_list && event->type() == QEvent::KeyPress && !m_selection) {

@@ -30,7 +30,6 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void changeEvent(QEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
 
 signals:

@@ -85,10 +85,6 @@ private slots:
     {
         QFETCH(bool, dark);
         QFETCH(QString, name);
-        // The headers keep the colour they started in when switched while shown (the sidebar
-        // recolours them before its list has the new palette), so they start in the dark.
-        if (dark && name == u"sidebarList")
-            QApplication::setPalette(m_dark);
         MainWindow *window = m_app.scene.openMainWindow();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QWidget *text = window->findChild<QWidget *>(name);
