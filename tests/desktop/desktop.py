@@ -246,11 +246,6 @@ def corner_brightness(window):
                      "-format", "%[fx:mean]", "info:") or 1)
 
 
-def centre(window):
-    x, y, width, height = geometry(window)
-    return x + width // 2, y + height // 2
-
-
 def shown_windows(pid):
     """The process's windows that the Wayland compositor shows, as (x, y, width, height) on its output."""
     if DESKTOP == "sway":

@@ -120,15 +120,10 @@ def test_installer_puts_the_app_its_libraries_and_a_shortcut():
         assert text.encode("utf-16-le") in resource, text
 
 
-def test_starts_with_its_main_window_and_prints_its_lines(launch):
-    app = launch()
-    key(app.main_window(), "ctrl+d")
-    app.wait_for_line("Do Stuff!", timeout=20)
-
-
-def test_lines_reach_the_console_it_was_started_from(launch):
+@pytest.mark.parametrize("console", [False, True], ids=["from a shell", "from a console"])
+def test_starts_with_its_main_window_and_prints_its_lines(launch, console):
     """A GUI program has no console of its own: it writes to the one it was started from."""
-    app = launch(*from_console())
+    app = launch(*from_console()) if console else launch()
     key(app.main_window(), "ctrl+d")
     app.wait_for_line("Do Stuff!", timeout=20)
 
