@@ -4,7 +4,7 @@
 
 int main(int argc, char *argv[])
 {
-    Platform::attachToParentConsole();
+    attachToParentConsole();
     if (const QString reason = Platform::missingDisplayReason(); !reason.isEmpty()) {
         printErrorLine(reason);
         return 1;

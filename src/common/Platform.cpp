@@ -9,7 +9,6 @@
 #include <QtGlobal>
 
 #ifdef Q_OS_WIN
-#include <cstdio>
 #include <windows.h>
 #endif
 #ifdef Q_OS_UNIX
@@ -64,28 +63,11 @@ QString missingDisplayReason()
 }
 
 #ifdef Q_OS_WIN
-void attachToParentConsole()
-{
-    const auto unset = [](DWORD stream) {
-        const HANDLE handle = GetStdHandle(stream);
-        return handle == nullptr || handle == INVALID_HANDLE_VALUE;
-    };
-    const bool output = unset(STD_OUTPUT_HANDLE);
-    const bool error = unset(STD_ERROR_HANDLE);
-    if ((!output && !error) || !AttachConsole(ATTACH_PARENT_PROCESS))
-        return;
-    if (output)
-        std::freopen("CONOUT$", "w", stdout);
-    if (error)
-        std::freopen("CONOUT$", "w", stderr);
-}
-
 void allowOtherInstanceToComeForward()
 {
     AllowSetForegroundWindow(ASFW_ANY);
 }
 #else
-void attachToParentConsole() {}
 void allowOtherInstanceToComeForward() {}
 #endif
 

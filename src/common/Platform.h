@@ -33,11 +33,6 @@ QScreen *screenAt(const QPoint &point);
 // can. Checked before the toolkit starts, which would otherwise abort with a core dump.
 QString missingDisplayReason();
 
-// A program started from a console writes its lines there. A Windows GUI program has no console of
-// its own: it takes its parent's, for the standard streams the launcher left unset. Elsewhere, and
-// for streams led to a file or a pipe, nothing changes. Called first thing in main().
-void attachToParentConsole();
-
 // Lets the running instance bring its window forward when this launch hands over to it: Windows
 // gives the foreground only to the process the user launched, which then passes it on.
 void allowOtherInstanceToComeForward();
