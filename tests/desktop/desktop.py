@@ -74,6 +74,7 @@ class Program:
 
     lines = property(lambda self: os.pread(self.stdout.fileno(), 1 << 20, 0).decode().splitlines())
     all_errors = property(lambda self: os.pread(self.stderr.fileno(), 1 << 20, 0).decode().splitlines())
+    errors = all_errors
 
     def wait_for_line(self, expected, timeout=10):
         wait_until(lambda: expected in self.lines, lambda: f"the line {expected!r}; got {self.lines}", timeout)

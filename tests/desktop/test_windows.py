@@ -85,10 +85,10 @@ def installed():
 
 
 @pytest.fixture
-def launch():
+def launch(request):
     """Starts the installed app with no settings: the scenario's own."""
     wine("reg", "delete", SETTINGS_KEY, "/f")
-    apps = []
+    apps = request.node.apps = []  # whose output a failure reports
 
     def start(*command):
         apps.append(App(*command))
