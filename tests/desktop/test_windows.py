@@ -79,6 +79,9 @@ def from_console():
 @pytest.fixture(scope="module", autouse=True)
 def installed():
     """The app as the installer puts it, silently (/S)."""
+    # A Wine session left by earlier tests, which ran with no display, would show the app's
+    # windows nowhere: this desktop's session starts anew.
+    subprocess.run(["wineserver", "--kill"], timeout=60)
     installer = wine(os.environ["APP_INSTALLER"], "/S")
     assert installer.returncode == 0, installer.stderr
     wait_until(EXECUTABLE.exists, "the installed app")
