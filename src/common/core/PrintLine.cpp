@@ -25,17 +25,14 @@ bool writeToConsole(std::FILE *stream, const QString &line)
     return WriteConsoleW(handle, reinterpret_cast<const wchar_t *>(line.utf16()),
                          static_cast<DWORD>(line.size()), &written, nullptr);
 }
-#else
-bool writeToConsole(std::FILE *, const QString &)
-{
-    return false;
-}
 #endif
 
 void writeLine(std::FILE *stream, const QString &text)
 {
+#ifdef Q_OS_WIN
     if (writeToConsole(stream, text + u'\n'))
         return;
+#endif
     QByteArray line = text.toUtf8();
     line.append('\n');
     std::fwrite(line.constData(), 1, static_cast<std::size_t>(line.size()), stream);
