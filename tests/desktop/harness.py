@@ -152,7 +152,6 @@ class App(Program):
         return {"icewm": XEmbedTray, "sway": WaybarTray}.get(os.environ["TEST_DESKTOP"], SniTray)(self)
 
 
-
 class XEmbedTray:
     """icewm's tray: the icon is a window of the app's, its menu a popup that the keyboard walks."""
 
